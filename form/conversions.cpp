@@ -1,0 +1,120 @@
+#include "form/conversions.h"
+
+#include "form/control_error.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace ribi::form {
+namespace {
+
+bool IsBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+bool IsDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The longest prefix of `text` that reads as a decimal number, as ASCII.
+// from_chars does the arithmetic: it is exact and ignores the locale.
+std::string LeadingNumber(std::u16string_view text, std::size_t &consumed)
+{
+    std::string ascii;
+    std::size_t i = 0;
+    auto take = [&](char16_t c) {
+        ascii.push_back(static_cast<char>(c));
+        ++i;
+    };
+
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-') ascii.push_back('-');
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        take(text[i]);
+        ++digits;
+    }
+    if (i < text.size() && text[i] == u'.') {
+        take(u'.');
+        while (i < text.size() && IsDigit(text[i])) {
+            take(text[i]);
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        consumed = 0;
+        return {};
+    }
+    // An exponent counts only when digits follow it.
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == u'+' || text[j] == u'-')) ++j;
+        if (j < text.size() && IsDigit(text[j])) {
+            ascii.push_back('e');
+            if (text[i + 1] == u'-') ascii.push_back('-');
+            i = j;
+            while (i < text.size() && IsDigit(text[i])) take(text[i]);
+        }
+    }
+    consumed = i;
+    return ascii;
+}
+
+double Parse(const std::string &ascii)
+{
+    double value = 0;
+    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Beyond a double: a tiny value is 0, a huge one overflows.
+        if (ascii.find("e-") != std::string::npos) return 0.0;
+        throw ControlError("conversion of a text to a number: overflow");
+    }
+    return value;
+}
+
+std::u16string_view TrimLeadingBlanks(std::u16string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    return text;
+}
+
+} // namespace
+
+double TextToNumber(std::u16string_view text)
+{
+    std::size_t consumed = 0;
+    const std::string ascii = LeadingNumber(TrimLeadingBlanks(text), consumed);
+    return consumed == 0 ? 0.0 : Parse(ascii);
+}
+
+Index ToIndex(double value)
+{
+    if (std::isnan(value)) throw ControlError("conversion of NaN to an index");
+    const double rounded = std::nearbyint(value); // the default mode rounds halves to even
+    if (rounded < std::numeric_limits<Index>::min() || rounded > std::numeric_limits<Index>::max())
+        throw ControlError("conversion of " + std::to_string(value) + " to an index: overflow");
+    return static_cast<Index>(rounded);
+}
+
+Index ToIndex(std::u16string_view text)
+{
+    text = TrimLeadingBlanks(text);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    std::size_t consumed = 0;
+    const std::string ascii = LeadingNumber(text, consumed);
+    if (consumed == 0 || consumed != text.size()) throw ControlError("conversion of a text to an index: not a number");
+    return ToIndex(Parse(ascii));
+}
+
+bool NumericEqual(const Number &a, const Number &b)
+{
+    const auto asDouble = [](const Number &n) { return std::visit([](auto v) { return static_cast<double>(v); }, n); };
+    return asDouble(a) == asDouble(b);
+}
+
+} // namespace ribi::form

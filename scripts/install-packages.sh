@@ -1,0 +1,55 @@
+#!/bin/sh
+# Installs the Debian packages a make target needs, only those missing.
+# Usage: scripts/install-packages.sh GROUP...   (build, qt, window-tests, windows)
+set -eu
+
+packages_for() {
+    case "$1" in
+    build) echo "cmake make g++ pkg-config libgtest-dev hunspell hunspell-bg" ;;
+    qt) echo "qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation" ;;
+    window-tests) echo "xvfb xauth" ;;
+    windows) echo "g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386" ;;
+    bench) echo "libbenchmark-dev" ;;
+    *) echo "install-packages: unknown group '$1'" >&2; exit 2 ;;
+    esac
+}
+
+wanted=""
+for group in "$@"; do wanted="$wanted $(packages_for "$group")"; done
+
+missing=""
+for package in $wanted; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+    *"install ok installed"*) ;;
+    *) missing="$missing $package" ;;
+    esac
+done
+[ -z "$missing" ] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+    echo "ribi: these Debian packages are needed but this system has no apt-get:$missing" >&2
+    echo "ribi: install them with your system's package manager, then run make again." >&2
+    exit 1
+fi
+
+as_root=""
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "ribi: installing$missing needs root, and sudo is not available." >&2
+        exit 1
+    fi
+    as_root="sudo"
+fi
+
+case "$missing" in
+*":i386"*)
+    dpkg --print-foreign-architectures | grep -qx i386 || $as_root dpkg --add-architecture i386
+    ;;
+esac
+
+echo "ribi: installing$missing"
+export DEBIAN_FRONTEND=noninteractive
+$as_root apt-get update -qq
+# shellcheck disable=SC2086
+$as_root apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,1 @@
+# The Qt 6 Widgets window for Linux.

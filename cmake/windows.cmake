@@ -1,0 +1,1 @@
+# The native Win32 window, cross-compiled with mingw-w64.

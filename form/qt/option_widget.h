@@ -1,0 +1,39 @@
+#pragma once
+
+// An option button as the classic platform had it: the whole rectangle is
+// the target, arrow keys select the next option of the frame, a click on
+// the selected option is still a Click, and writing Value raises Click.
+
+#include "form/controls.h"
+
+#include <QRadioButton>
+
+#include <functional>
+#include <vector>
+
+namespace ribi::form::qt {
+
+class OptionWidget final : public QRadioButton, public OptionButton {
+public:
+    OptionWidget(QWidget *frame, const QString &caption, std::function<void()> raiseClick);
+
+    // The options of one frame, in Index order; arrow keys move among them
+    // and only the selected one (or the first) is a Tab stop.
+    static void Group(const std::vector<OptionWidget *> &options);
+
+    std::u16string Caption() const override;
+    bool Value() const override { return isChecked(); }
+    void SetValue(bool value) override;
+
+protected:
+    bool hitButton(const QPoint &position) const override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void UpdateTabStops();
+
+    std::function<void()> raiseClick_;
+    std::vector<OptionWidget *> group_;
+};
+
+} // namespace ribi::form::qt

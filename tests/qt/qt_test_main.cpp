@@ -1,0 +1,16 @@
+// The Qt window tests run headless on Qt's offscreen platform.
+
+#include "form/qt/qt_form.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    ribi::form::qt::UseClassicLook(application);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+// The real Qt window with its handlers, as the program builds it, and the
+// input a user gives it.
+
+#include "form/qt/list_box_widget.h"
+#include "form/qt/option_widget.h"
+#include "form/qt/output_box_widget.h"
+#include "form/qt/qt_form.h"
+#include "selection/handlers.h"
+#include "window/main_form.h"
+
+#include <QTest>
+
+#include <sstream>
+
+namespace ribi::testing {
+
+// Counts the clicks the window delivers before handing them on.
+class CountingSink final : public form::ClickSink {
+public:
+    explicit CountingSink(form::ClickSink &next) : next_(next) {}
+    void ListClick(form::Index index) override
+    {
+        ++listClicks;
+        next_.ListClick(index);
+    }
+    void OptionClick(form::Index index) override
+    {
+        ++optionClicks;
+        next_.OptionClick(index);
+    }
+    int listClicks = 0;
+    int optionClicks = 0;
+
+private:
+    form::ClickSink &next_;
+};
+
+class QtWindow {
+public:
+    QtWindow() : form(window::MainFormDescription()), handlers(form, diagnostics), clicks(handlers)
+    {
+        form.Connect(clicks);
+        form.show();
+        form.activateWindow();
+        (void)QTest::qWaitForWindowActive(&form);
+    }
+
+    template <typename T = QWidget> T *Control(std::u16string_view name, form::Index index = 0)
+    {
+        return form.findChild<T *>(form::qt::QtForm::ObjectName(name, index));
+    }
+    form::qt::ListBoxWidget *Names() { return Control<form::qt::ListBoxWidget>(u"List1", 0); }
+    form::qt::OptionWidget *Option(form::Index index) { return Control<form::qt::OptionWidget>(u"Option1", index); }
+    form::qt::OutputBoxWidget *Output() { return Control<form::qt::OutputBoxWidget>(u"Text1", 0); }
+
+    QPoint ItemCentre(int row)
+    {
+        Names()->scrollToItem(Names()->item(row));
+        return Names()->visualItemRect(Names()->item(row)).center();
+    }
+    void ClickItem(int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(Names()->viewport(), button, {}, ItemCentre(row));
+    }
+    // Far right in the option's rectangle, away from its circle and caption.
+    void ClickOption(form::Index index, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(Option(index), button, {}, QPoint(Option(index)->width() - 3, Option(index)->height() / 2));
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    void Type(std::u16string_view text);
+    std::u16string Shown() { return form.Text1(0).Text(); }
+
+    std::ostringstream diagnostics;
+    form::qt::QtForm form;
+    selection::Handlers handlers;
+    CountingSink clicks;
+};
+
+} // namespace ribi::testing

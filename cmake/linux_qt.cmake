@@ -9,5 +9,5 @@ add_library(ribi_qt STATIC
 )
 target_link_libraries(ribi_qt PUBLIC ribi_core Qt6::Widgets)
 
-add_executable(ribi window/main_qt.cpp)
+add_executable(ribi window/main_qt.cpp window/main_window_qt.cpp)
 target_link_libraries(ribi PRIVATE ribi_qt)

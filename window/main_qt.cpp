@@ -1,17 +1,11 @@
 // The Linux program: the main window on Qt Widgets.
 
-#include "form/qt/qt_form.h"
-#include "selection/handlers.h"
-#include "window/icon/ribi.xpm"
-#include "window/main_form.h"
+#include "window/main_window_qt.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <string_view>
 
 namespace {
@@ -21,15 +15,15 @@ constexpr std::string_view kNoDisplay =
 
 bool WantsAScreen()
 {
-    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
     const std::string_view name = platform ? platform : "";
     return name.empty() || name.starts_with("xcb") || name.starts_with("wayland");
 }
 
 bool HasADisplay()
 {
-    const auto set = [](const char *variable) {
-        const char *value = std::getenv(variable);
+    const auto set = [](const char* variable) {
+        const char* value = std::getenv(variable);
         return value && *value;
     };
     return set("DISPLAY") || set("WAYLAND_DISPLAY");
@@ -37,7 +31,7 @@ bool HasADisplay()
 
 // Until the window is up, Qt's own complaints (a display that cannot be
 // reached) become one line instead of a backtrace.
-void StartupMessages(QtMsgType type, const QMessageLogContext &, const QString &)
+void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString&)
 {
     if (type == QtFatalMsg) {
         std::fputs(kNoDisplay.data(), stderr);
@@ -47,7 +41,7 @@ void StartupMessages(QtMsgType type, const QMessageLogContext &, const QString &
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (WantsAScreen() && !HasADisplay()) {
         std::fputs(kNoDisplay.data(), stderr);
@@ -58,14 +52,5 @@ int main(int argc, char **argv)
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication application(qtArgc, argv);
     qInstallMessageHandler(defaultMessages);
-
-    ribi::form::qt::UseClassicLook(application);
-    const QIcon icon{QPixmap(ribi_xpm)};
-    QApplication::setWindowIcon(icon);
-
-    ribi::form::qt::QtForm form(ribi::window::MainFormDescription());
-    ribi::selection::Handlers handlers(form, std::cerr);
-    form.Connect(handlers);
-    form.show();
-    return QApplication::exec();
+    return ribi::window::RunMainWindow(application);
 }

@@ -3,10 +3,10 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean sanitize tidy
 
 deps:
-	@scripts/install-packages.sh build qt window-tests
+	@scripts/install-packages.sh build qt window-tests checks
 
 build: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
@@ -18,5 +18,19 @@ run: build
 test: build
 	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 120
 
+# The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
+# and LeakSanitizer; only system libraries may be suppressed.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-suppressions.txt:print_suppressions=0
+sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRIBI_SANITIZE=ON >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && $(SANITIZE_ENV) ctest -j $(JOBS) --output-on-failure --timeout 300
+
+tidy: build
+	@scripts/install-packages.sh checks
+	@scripts/run-clang-tidy.sh $(BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize

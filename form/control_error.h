@@ -10,7 +10,7 @@ namespace ribi::form {
 // It ends the handler that ran it.
 class ControlError : public std::runtime_error {
 public:
-    explicit ControlError(const std::string &operation) : std::runtime_error(operation) {}
+    explicit ControlError(const std::string& operation) : std::runtime_error(operation) {}
 };
 
 } // namespace ribi::form

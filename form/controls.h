@@ -47,9 +47,9 @@ public:
 class Controls {
 public:
     virtual ~Controls() = default;
-    virtual ListBox &List1(Index index) = 0;
-    virtual OptionButton &Option1(Index index) = 0;
-    virtual TextBox &Text1(Index index) = 0;
+    virtual ListBox& List1(Index index) = 0;
+    virtual OptionButton& Option1(Index index) = 0;
+    virtual TextBox& Text1(Index index) = 0;
 };
 
 // Where a binding delivers the clicks: one handler per control array.

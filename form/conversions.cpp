@@ -21,7 +21,7 @@ bool IsDigit(char16_t c)
 
 // The longest prefix of `text` that reads as a decimal number, as ASCII.
 // from_chars does the arithmetic: it is exact and ignores the locale.
-std::string LeadingNumber(std::u16string_view text, std::size_t &consumed)
+std::string LeadingNumber(std::u16string_view text, std::size_t& consumed)
 {
     std::string ascii;
     std::size_t i = 0;
@@ -65,7 +65,7 @@ std::string LeadingNumber(std::u16string_view text, std::size_t &consumed)
     return ascii;
 }
 
-double Parse(const std::string &ascii)
+double Parse(const std::string& ascii)
 {
     double value = 0;
     const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
@@ -111,9 +111,9 @@ Index ToIndex(std::u16string_view text)
     return ToIndex(Parse(ascii));
 }
 
-bool NumericEqual(const Number &a, const Number &b)
+bool NumericEqual(const Number& a, const Number& b)
 {
-    const auto asDouble = [](const Number &n) { return std::visit([](auto v) { return static_cast<double>(v); }, n); };
+    const auto asDouble = [](const Number& n) { return std::visit([](auto v) { return static_cast<double>(v); }, n); };
     return asDouble(a) == asDouble(b);
 }
 

@@ -21,6 +21,6 @@ Index ToIndex(std::u16string_view text);
 
 // A number as the handlers hold it: a 16-bit index or a parsed double.
 using Number = std::variant<Index, double>;
-bool NumericEqual(const Number &a, const Number &b);
+bool NumericEqual(const Number& a, const Number& b);
 
 } // namespace ribi::form

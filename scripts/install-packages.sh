@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs the Debian packages a make target needs, only those missing.
-# Usage: scripts/install-packages.sh GROUP...   (build, qt, window-tests, windows)
+# Usage: scripts/install-packages.sh GROUP...   (build, qt, window-tests, windows, bench, checks)
 set -eu
 
 packages_for() {
     case "$1" in
-    build) echo "cmake make g++ pkg-config libgtest-dev hunspell hunspell-bg" ;;
+    build) echo "cmake make g++ pkg-config libgtest-dev python3 hunspell hunspell-bg" ;;
+    checks) echo "clang-tidy clang-format" ;;
     qt) echo "qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation" ;;
     window-tests) echo "xvfb xauth" ;;
     windows) echo "g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386" ;;

@@ -24,14 +24,14 @@ std::u16string Concat(std::initializer_list<std::u16string_view> parts)
     return text;
 }
 
-form::Index AsIndex(const form::Number &number)
+form::Index AsIndex(const form::Number& number)
 {
     return std::visit([](auto value) { return form::ToIndex(static_cast<double>(value)); }, number);
 }
 
 } // namespace
 
-Handlers::Handlers(form::Controls &controls, std::ostream &diagnostics) : controls_(controls), diagnostics_(diagnostics)
+Handlers::Handlers(form::Controls& controls, std::ostream& diagnostics) : controls_(controls), diagnostics_(diagnostics)
 {
 }
 
@@ -41,16 +41,16 @@ void Handlers::ShowSpecies(form::Index /*index: always the names list*/)
     clickGuard_ = ClickGuard::ShowingSpecies;
     try {
         ShowSpeciesSteps();
-    } catch (const form::ControlError &error) {
+    } catch (const form::ControlError& error) {
         Stopped("ShowSpecies", error);
     }
 }
 
 void Handlers::ShowSpeciesSteps()
 {
-    auto &names = controls_.List1(kNames);
-    auto &codes = controls_.List1(kTypeCodes);
-    auto &output = controls_.Text1(kOutput);
+    auto& names = controls_.List1(kNames);
+    auto& codes = controls_.List1(kTypeCodes);
+    auto& output = controls_.Text1(kOutput);
 
     const form::Index p = names.ListIndex();
     currentSpecies_ = p;
@@ -79,16 +79,16 @@ void Handlers::SelectType(form::Index index)
     currentType_ = index;
     try {
         ListTypeMembers(); // resets the guard when it is done
-    } catch (const form::ControlError &error) {
+    } catch (const form::ControlError& error) {
         Stopped("SelectType", error);
     }
 }
 
 void Handlers::ListTypeMembers()
 {
-    auto &names = controls_.List1(kNames);
-    auto &codes = controls_.List1(kTypeCodes);
-    auto &output = controls_.Text1(kOutput);
+    auto& names = controls_.List1(kNames);
+    auto& codes = controls_.List1(kTypeCodes);
+    auto& output = controls_.Text1(kOutput);
 
     const int count = names.ListCount(); // read once, before any output
     output.SetText(Concat({kTypeHeading, controls_.Option1(AsIndex(*currentType_)).Caption(), kLineBreak}));
@@ -105,7 +105,7 @@ void Handlers::ListTypeMembers()
 // may hold anything (the user can type into it) in front of the new line.
 void Handlers::Append(std::u16string_view line)
 {
-    auto &output = controls_.Text1(kOutput);
+    auto& output = controls_.Text1(kOutput);
     const std::u16string shown = output.Text();
     output.SetText(Concat({shown, line}));
 }
@@ -113,7 +113,7 @@ void Handlers::Append(std::u16string_view line)
 // A failing operation ends the handler where it stands, with its output so
 // far kept; the guard must not stay set, or the other kind of click would
 // be ignored for the rest of the run.
-void Handlers::Stopped(const char *handler, const std::exception &error)
+void Handlers::Stopped(const char* handler, const std::exception& error)
 {
     clickGuard_ = ClickGuard::Idle;
     diagnostics_ << "ribi: " << handler << " stopped: " << error.what() << '\n';

@@ -16,7 +16,7 @@ class Handlers final : public form::ClickSink {
 public:
     // `diagnostics` receives one line when a handler stops at a failing
     // control operation.
-    Handlers(form::Controls &controls, std::ostream &diagnostics);
+    Handlers(form::Controls& controls, std::ostream& diagnostics);
 
     // Click of the List1 array: shows the species selected in the names list.
     void ShowSpecies(form::Index index);
@@ -34,10 +34,10 @@ private:
     void ShowSpeciesSteps();
     void ListTypeMembers();
     void Append(std::u16string_view line);
-    void Stopped(const char *handler, const std::exception &error);
+    void Stopped(const char* handler, const std::exception& error);
 
-    form::Controls &controls_;
-    std::ostream &diagnostics_;
+    form::Controls& controls_;
+    std::ostream& diagnostics_;
     ClickGuard clickGuard_ = ClickGuard::Idle;
     std::optional<form::Index> currentSpecies_;
     std::optional<form::Number> currentType_;

@@ -15,7 +15,7 @@ namespace {
 using selection::ClickGuard;
 
 struct InMemoryWindow {
-    explicit InMemoryWindow(const window::FormDescription &description = window::MainFormDescription())
+    explicit InMemoryWindow(const window::FormDescription& description = window::MainFormDescription())
         : form(description), handlers(form, diagnostics)
     {
         form.Connect(handlers);
@@ -92,9 +92,9 @@ TEST(Handlers, GuardIgnoresTheOtherKindOfClickWhileAHandlerRuns)
 {
     InMemoryWindow w;
     struct Interrupt final : form::TextBox {
-        InMemoryTextBox &inner;
+        InMemoryTextBox& inner;
         std::function<void()> during;
-        explicit Interrupt(InMemoryTextBox &box) : inner(box) {}
+        explicit Interrupt(InMemoryTextBox& box) : inner(box) {}
         std::u16string Text() const override { return inner.Text(); }
         void SetText(std::u16string text) override
         {
@@ -103,12 +103,12 @@ TEST(Handlers, GuardIgnoresTheOtherKindOfClickWhileAHandlerRuns)
         }
     };
     struct Rewired final : form::Controls {
-        InMemoryForm &form;
+        InMemoryForm& form;
         Interrupt output;
-        explicit Rewired(InMemoryForm &f) : form(f), output(f.Output()) {}
-        form::ListBox &List1(form::Index i) override { return form.List1(i); }
-        form::OptionButton &Option1(form::Index i) override { return form.Option1(i); }
-        form::TextBox &Text1(form::Index i) override { return i == 0 ? output : form.Text1(i); }
+        explicit Rewired(InMemoryForm& f) : form(f), output(f.Output()) {}
+        form::ListBox& List1(form::Index i) override { return form.List1(i); }
+        form::OptionButton& Option1(form::Index i) override { return form.Option1(i); }
+        form::TextBox& Text1(form::Index i) override { return i == 0 ? output : form.Text1(i); }
     } controls(w.form);
     std::ostringstream diagnostics;
     selection::Handlers handlers(controls, diagnostics);

@@ -18,14 +18,14 @@ void InMemoryOption::SetValue(bool value)
         return;
     }
     if (value_) return; // already selected: the platform raises nothing
-    for (auto &other : form_.options_) other->value_ = false;
+    for (auto& other : form_.options_) other->value_ = false;
     value_ = true;
     form_.RaiseOptionClick(index_);
 }
 
-InMemoryForm::InMemoryForm(const window::FormDescription &description)
+InMemoryForm::InMemoryForm(const window::FormDescription& description)
 {
-    for (const auto &control : description.controls) {
+    for (const auto& control : description.controls) {
         switch (control.kind) {
         case window::ControlKind::ListBox:
             lists_.push_back(std::make_unique<InMemoryListBox>(
@@ -53,7 +53,7 @@ void InMemoryForm::UserClicksListItem(form::Index position)
 // A user's click on an option raises Click whether or not it was selected.
 void InMemoryForm::UserClicksOption(form::Index index)
 {
-    auto &option = Option(index);
+    auto& option = Option(index);
     if (!option.value_) {
         option.SetValue(true);
         return;
@@ -68,7 +68,7 @@ void InMemoryForm::RaiseOptionClick(form::Index index)
 }
 
 template <typename T>
-T &InMemoryForm::Element(std::vector<std::unique_ptr<T>> &array, form::Index index, const char *name)
+T& InMemoryForm::Element(std::vector<std::unique_ptr<T>>& array, form::Index index, const char* name)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= array.size())
         throw form::ControlError(std::string(name) + "(" + std::to_string(index) + "): no such element");

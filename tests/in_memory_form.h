@@ -21,7 +21,7 @@ public:
     std::u16string List(form::Index position) const override;
 
     void Select(form::Index position) { selected_ = position; }
-    std::vector<std::u16string> &Items() { return items_; }
+    std::vector<std::u16string>& Items() { return items_; }
 
 private:
     std::vector<std::u16string> items_;
@@ -32,7 +32,7 @@ class InMemoryForm;
 
 class InMemoryOption final : public form::OptionButton {
 public:
-    InMemoryOption(InMemoryForm &form, form::Index index, std::u16string caption)
+    InMemoryOption(InMemoryForm& form, form::Index index, std::u16string caption)
         : form_(form), index_(index), caption_(std::move(caption))
     {
     }
@@ -44,7 +44,7 @@ public:
 
 private:
     friend class InMemoryForm;
-    InMemoryForm &form_;
+    InMemoryForm& form_;
     form::Index index_;
     std::u16string caption_;
     bool value_ = false;
@@ -67,17 +67,17 @@ private:
 
 class InMemoryForm final : public form::Controls {
 public:
-    explicit InMemoryForm(const window::FormDescription &description);
+    explicit InMemoryForm(const window::FormDescription& description);
 
-    void Connect(form::ClickSink &sink) { sink_ = &sink; }
+    void Connect(form::ClickSink& sink) { sink_ = &sink; }
 
-    form::ListBox &List1(form::Index index) override { return Element(lists_, index, "List1"); }
-    form::OptionButton &Option1(form::Index index) override { return Element(options_, index, "Option1"); }
-    form::TextBox &Text1(form::Index index) override { return Element(texts_, index, "Text1"); }
+    form::ListBox& List1(form::Index index) override { return Element(lists_, index, "List1"); }
+    form::OptionButton& Option1(form::Index index) override { return Element(options_, index, "Option1"); }
+    form::TextBox& Text1(form::Index index) override { return Element(texts_, index, "Text1"); }
 
-    InMemoryListBox &List(form::Index index) { return Element(lists_, index, "List1"); }
-    InMemoryOption &Option(form::Index index) { return Element(options_, index, "Option1"); }
-    InMemoryTextBox &Output() { return *texts_.at(0); }
+    InMemoryListBox& List(form::Index index) { return Element(lists_, index, "List1"); }
+    InMemoryOption& Option(form::Index index) { return Element(options_, index, "Option1"); }
+    InMemoryTextBox& Output() { return *texts_.at(0); }
 
     // What the platform does on a user's click.
     void UserClicksListItem(form::Index position);
@@ -88,12 +88,12 @@ private:
     void RaiseOptionClick(form::Index index);
 
     template <typename T>
-    static T &Element(std::vector<std::unique_ptr<T>> &array, form::Index index, const char *name);
+    static T& Element(std::vector<std::unique_ptr<T>>& array, form::Index index, const char* name);
 
     std::vector<std::unique_ptr<InMemoryListBox>> lists_;
     std::vector<std::unique_ptr<InMemoryOption>> options_;
     std::vector<std::unique_ptr<InMemoryTextBox>> texts_;
-    form::ClickSink *sink_ = nullptr;
+    form::ClickSink* sink_ = nullptr;
 };
 
 } // namespace ribi::testing

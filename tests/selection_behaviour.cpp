@@ -19,7 +19,7 @@ const std::u16string kNonSchoolingListing = u"Посочен тип риба: Н
 
 std::u16string SpeciesOutput(std::size_t position, std::u16string_view typeCaption)
 {
-    const auto &row = catalogue::species()[position];
+    const auto& row = catalogue::species()[position];
     return std::u16string(u"Посочена е вид риба: ") + std::u16string(row.name) + u"\r\nТя е от типа: " +
            std::u16string(typeCaption) + u"\r\n" + std::u16string(row.description);
 }

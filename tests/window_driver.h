@@ -26,7 +26,7 @@ public:
 };
 
 struct DriverFactory {
-    const char *name;
+    const char* name;
     std::unique_ptr<WindowDriver> (*make)();
 };
 
@@ -36,12 +36,12 @@ protected:
     std::unique_ptr<WindowDriver> window;
 };
 
-inline void PrintTo(const DriverFactory &factory, std::ostream *out)
+inline void PrintTo(const DriverFactory& factory, std::ostream* out)
 {
     *out << factory.name;
 }
 
-inline std::string DriverName(const ::testing::TestParamInfo<DriverFactory> &info)
+inline std::string DriverName(const ::testing::TestParamInfo<DriverFactory>& info)
 {
     return info.param.name;
 }

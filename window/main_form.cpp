@@ -8,7 +8,7 @@ namespace {
 std::vector<std::u16string_view> Column(std::u16string_view catalogue::Species::*field)
 {
     std::vector<std::u16string_view> items;
-    for (const auto &row : catalogue::species()) items.push_back(row.*field);
+    for (const auto& row : catalogue::species()) items.push_back(row.*field);
     return items;
 }
 
@@ -19,7 +19,7 @@ FormDescription Build()
     constexpr Colour kFrame{0x0080FF80};
     constexpr Colour kOptions{0x000080FF};
     constexpr Colour kNames{0x00808080};
-    const auto &captions = catalogue::typeCaptions();
+    const auto& captions = catalogue::typeCaptions();
 
     using K = ControlKind;
     FormDescription form{
@@ -31,7 +31,7 @@ FormDescription Build()
         .font = {.family = u"Times New Roman", .pointSize = 12, .weight = 400, .charset = 204},
         .controls = {},
     };
-    auto &c = form.controls;
+    auto& c = form.controls;
     c.push_back({.kind = K::TextBox,
                  .name = u"Text1",
                  .index = 0,
@@ -118,7 +118,7 @@ FormDescription Build()
 
 } // namespace
 
-const FormDescription &MainFormDescription()
+const FormDescription& MainFormDescription()
 {
     static const FormDescription form = Build();
     return form;

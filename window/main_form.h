@@ -5,6 +5,6 @@
 namespace ribi::window {
 
 // The program's only window, with the catalogue in its lists.
-const FormDescription &MainFormDescription();
+const FormDescription& MainFormDescription();
 
 } // namespace ribi::window

@@ -10,7 +10,7 @@
 
 namespace ribi::form::qt {
 
-ListBoxWidget::ListBoxWidget(QWidget *parent, std::function<void()> raiseClick)
+ListBoxWidget::ListBoxWidget(QWidget* parent, std::function<void()> raiseClick)
     : QListWidget(parent), raiseClick_(std::move(raiseClick))
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -34,21 +34,21 @@ Index ListBoxWidget::ListIndex() const
 
 std::u16string ListBoxWidget::List(Index position) const
 {
-    const QListWidgetItem *row = position >= 0 ? item(position) : nullptr;
+    const QListWidgetItem* row = position >= 0 ? item(position) : nullptr;
     if (!row) throw ControlError("List(" + std::to_string(position) + "): no such item");
     return FromQString(row->text());
 }
 
 // Qt makes the first row current when the list gets the focus; the first
 // arrow key would then skip it. With no selection there is no current row.
-void ListBoxWidget::focusInEvent(QFocusEvent *event)
+void ListBoxWidget::focusInEvent(QFocusEvent* event)
 {
     const bool hadCurrent = currentIndex().isValid();
     QListWidget::focusInEvent(event);
     if (!hadCurrent && ListIndex() < 0) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
-void ListBoxWidget::mousePressEvent(QMouseEvent *event)
+void ListBoxWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         event->accept(); // a right or middle click selects nothing
@@ -59,7 +59,7 @@ void ListBoxWidget::mousePressEvent(QMouseEvent *event)
     if (onItem) RaiseClick(); // even on the item already selected
 }
 
-void ListBoxWidget::mouseMoveEvent(QMouseEvent *event)
+void ListBoxWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton)) {
         QListWidget::mouseMoveEvent(event);
@@ -68,7 +68,7 @@ void ListBoxWidget::mouseMoveEvent(QMouseEvent *event)
     ClickOnChange([&] { QListWidget::mouseMoveEvent(event); });
 }
 
-void ListBoxWidget::mouseReleaseEvent(QMouseEvent *event)
+void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         event->accept();
@@ -81,7 +81,7 @@ void ListBoxWidget::mouseReleaseEvent(QMouseEvent *event)
 
 // The second press of a double click is not a second Click, unless it
 // landed on another item.
-void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent *event)
+void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QModelIndex index = indexAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && index.isValid() && index.row() != ListIndex()) {
@@ -91,14 +91,14 @@ void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
-void ListBoxWidget::keyPressEvent(QKeyEvent *event)
+void ListBoxWidget::keyPressEvent(QKeyEvent* event)
 {
     ClickOnChange([&] { QListWidget::keyPressEvent(event); });
 }
 
 // Single selection as on the classic platform: Ctrl or Shift with a click
 // or an arrow key still selects, and nothing deselects.
-QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(const QModelIndex &index, const QEvent *) const
+QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(const QModelIndex& index, const QEvent*) const
 {
     return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
 }

@@ -14,20 +14,20 @@ namespace ribi::form::qt {
 
 class ListBoxWidget final : public QListWidget, public ListBox {
 public:
-    ListBoxWidget(QWidget *parent, std::function<void()> raiseClick);
+    ListBoxWidget(QWidget* parent, std::function<void()> raiseClick);
 
     Index ListCount() const override;
     Index ListIndex() const override;
     std::u16string List(Index position) const override;
 
 protected:
-    void focusInEvent(QFocusEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
 
 private:
     // Runs `handle`, then raises Click if the selection changed meanwhile.

@@ -8,7 +8,7 @@
 
 namespace ribi::form::qt {
 
-OptionWidget::OptionWidget(QWidget *frame, const QString &caption, std::function<void()> raiseClick)
+OptionWidget::OptionWidget(QWidget* frame, const QString& caption, std::function<void()> raiseClick)
     : QRadioButton(caption, frame), raiseClick_(std::move(raiseClick))
 {
     setAccessibleName(caption);
@@ -17,9 +17,9 @@ OptionWidget::OptionWidget(QWidget *frame, const QString &caption, std::function
     connect(this, &QAbstractButton::toggled, this, [this] { UpdateTabStops(); });
 }
 
-void OptionWidget::Group(const std::vector<OptionWidget *> &options)
+void OptionWidget::Group(const std::vector<OptionWidget*>& options)
 {
-    for (auto *option : options) option->group_ = options;
+    for (auto* option : options) option->group_ = options;
     if (!options.empty()) options.front()->UpdateTabStops();
 }
 
@@ -43,12 +43,12 @@ void OptionWidget::SetValue(bool value)
     raiseClick_();
 }
 
-bool OptionWidget::hitButton(const QPoint &position) const
+bool OptionWidget::hitButton(const QPoint& position) const
 {
     return rect().contains(position);
 }
 
-void OptionWidget::keyPressEvent(QKeyEvent *event)
+void OptionWidget::keyPressEvent(QKeyEvent* event)
 {
     const bool forward = event->key() == Qt::Key_Down || event->key() == Qt::Key_Right;
     const bool back = event->key() == Qt::Key_Up || event->key() == Qt::Key_Left;
@@ -58,7 +58,7 @@ void OptionWidget::keyPressEvent(QKeyEvent *event)
     }
     const auto here = std::find(group_.begin(), group_.end(), this) - group_.begin();
     const auto count = static_cast<std::ptrdiff_t>(group_.size());
-    OptionWidget *next = group_[static_cast<std::size_t>((here + (forward ? 1 : count - 1)) % count)];
+    OptionWidget* next = group_[static_cast<std::size_t>((here + (forward ? 1 : count - 1)) % count)];
     next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     next->click();
 }
@@ -66,9 +66,9 @@ void OptionWidget::keyPressEvent(QKeyEvent *event)
 void OptionWidget::UpdateTabStops()
 {
     if (group_.empty()) return;
-    const auto checked = std::find_if(group_.begin(), group_.end(), [](auto *o) { return o->isChecked(); });
-    const OptionWidget *stop = checked != group_.end() ? *checked : group_.front();
-    for (auto *option : group_) option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    const auto checked = std::find_if(group_.begin(), group_.end(), [](auto* o) { return o->isChecked(); });
+    const OptionWidget* stop = checked != group_.end() ? *checked : group_.front();
+    for (auto* option : group_) option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace ribi::form::qt

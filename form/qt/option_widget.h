@@ -15,25 +15,25 @@ namespace ribi::form::qt {
 
 class OptionWidget final : public QRadioButton, public OptionButton {
 public:
-    OptionWidget(QWidget *frame, const QString &caption, std::function<void()> raiseClick);
+    OptionWidget(QWidget* frame, const QString& caption, std::function<void()> raiseClick);
 
     // The options of one frame, in Index order; arrow keys move among them
     // and only the selected one (or the first) is a Tab stop.
-    static void Group(const std::vector<OptionWidget *> &options);
+    static void Group(const std::vector<OptionWidget*>& options);
 
     std::u16string Caption() const override;
     bool Value() const override { return isChecked(); }
     void SetValue(bool value) override;
 
 protected:
-    bool hitButton(const QPoint &position) const override;
-    void keyPressEvent(QKeyEvent *event) override;
+    bool hitButton(const QPoint& position) const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateTabStops();
 
     std::function<void()> raiseClick_;
-    std::vector<OptionWidget *> group_;
+    std::vector<OptionWidget*> group_;
 };
 
 } // namespace ribi::form::qt

@@ -9,7 +9,7 @@ namespace ribi::form::qt {
 namespace {
 
 // What the editor shows: it knows only LF as a line break.
-QString ToDisplay(const std::u16string &text)
+QString ToDisplay(const std::u16string& text)
 {
     QString shown = ToQString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -18,7 +18,7 @@ QString ToDisplay(const std::u16string &text)
 }
 
 // What the user typed, with the line breaks the handlers write.
-std::u16string FromDisplay(const QString &shown)
+std::u16string FromDisplay(const QString& shown)
 {
     std::u16string text;
     text.reserve(static_cast<std::size_t>(shown.size()));
@@ -33,7 +33,7 @@ std::u16string FromDisplay(const QString &shown)
 
 } // namespace
 
-OutputBoxWidget::OutputBoxWidget(QWidget *parent) : QPlainTextEdit(parent)
+OutputBoxWidget::OutputBoxWidget(QWidget* parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -12,7 +12,7 @@ namespace ribi::form::qt {
 
 class OutputBoxWidget final : public QPlainTextEdit, public TextBox {
 public:
-    explicit OutputBoxWidget(QWidget *parent);
+    explicit OutputBoxWidget(QWidget* parent);
 
     std::u16string Text() const override;
     void SetText(std::u16string text) override;
@@ -20,16 +20,16 @@ public:
     // While one of these lives, writes wait for its end to reach the screen.
     class DeferredRefresh {
     public:
-        explicit DeferredRefresh(OutputBoxWidget &box) : box_(box) { ++box_.deferDepth_; }
+        explicit DeferredRefresh(OutputBoxWidget& box) : box_(box) { ++box_.deferDepth_; }
         ~DeferredRefresh()
         {
             if (--box_.deferDepth_ == 0 && box_.stale_) box_.Refresh();
         }
-        DeferredRefresh(const DeferredRefresh &) = delete;
-        DeferredRefresh &operator=(const DeferredRefresh &) = delete;
+        DeferredRefresh(const DeferredRefresh&) = delete;
+        DeferredRefresh& operator=(const DeferredRefresh&) = delete;
 
     private:
-        OutputBoxWidget &box_;
+        OutputBoxWidget& box_;
     };
 
 private:

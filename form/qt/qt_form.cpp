@@ -23,7 +23,7 @@ QColor ToQColor(window::Colour colour)
 
 // Each widget paints its background with its own role: buttons with
 // Button, list views with Base, the rest with Window.
-void Fill(QWidget *widget, window::Colour colour)
+void Fill(QWidget* widget, window::Colour colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), ToQColor(colour));
@@ -31,14 +31,14 @@ void Fill(QWidget *widget, window::Colour colour)
     widget->setAutoFillBackground(true);
 }
 
-QRect Pixels(const window::TwipsRect &twips)
+QRect Pixels(const window::TwipsRect& twips)
 {
     using window::TwipsToPixels;
     return {TwipsToPixels(twips.left), TwipsToPixels(twips.top), TwipsToPixels(twips.width),
             TwipsToPixels(twips.height)};
 }
 
-QFont ToQFont(const window::FontDescription &font)
+QFont ToQFont(const window::FontDescription& font)
 {
     QFont qfont(ToQString(font.family), font.pointSize, QFont::Weight(font.weight));
     qfont.setStyleHint(QFont::Serif);
@@ -48,7 +48,7 @@ QFont ToQFont(const window::FontDescription &font)
     return qfont;
 }
 
-template <typename T> T &Element(const std::vector<T *> &array, Index index, const char *name)
+template <typename T> T& Element(const std::vector<T*>& array, Index index, const char* name)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= array.size())
         throw ControlError(std::string(name) + "(" + std::to_string(index) + "): no such element");
@@ -57,12 +57,12 @@ template <typename T> T &Element(const std::vector<T *> &array, Index index, con
 
 } // namespace
 
-void UseClassicLook(QApplication &application)
+void UseClassicLook(QApplication& application)
 {
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows"))) application.setStyle(style);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) application.setStyle(style);
 }
 
-QtForm::QtForm(const window::FormDescription &description)
+QtForm::QtForm(const window::FormDescription& description)
 {
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.title));
@@ -70,22 +70,22 @@ QtForm::QtForm(const window::FormDescription &description)
     Fill(this, description.background);
     setFixedSize(window::TwipsToPixels(description.clientWidth), window::TwipsToPixels(description.clientHeight));
 
-    for (const auto &control : description.controls) Build(control);
+    for (const auto& control : description.controls) Build(control);
     OptionWidget::Group(options_);
 
     for (std::size_t i = 1; i < tabStops_.size(); ++i) setTabOrder(tabStops_[i - 1], tabStops_[i]);
     if (!tabStops_.empty()) tabStops_.front()->setFocus(Qt::OtherFocusReason);
 }
 
-void QtForm::Build(const window::ControlDescription &control)
+void QtForm::Build(const window::ControlDescription& control)
 {
-    QWidget *parent = this;
-    if (!control.container.empty()) parent = findChild<QWidget *>(ObjectName(control.container, 0));
+    QWidget* parent = this;
+    if (!control.container.empty()) parent = findChild<QWidget*>(ObjectName(control.container, 0));
 
-    QWidget *widget = nullptr;
+    QWidget* widget = nullptr;
     switch (control.kind) {
     case window::ControlKind::Label: {
-        auto *label = new QLabel(ToQString(control.text), parent);
+        auto* label = new QLabel(ToQString(control.text), parent);
         label->setAlignment((control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setWordWrap(true);
         widget = label;
@@ -96,8 +96,8 @@ void QtForm::Build(const window::ControlDescription &control)
         break;
     case window::ControlKind::OptionButton: {
         const Index index = control.index;
-        auto *option = new OptionWidget(parent, ToQString(control.text), [this, index] {
-            Deliver([index](ClickSink &sink) { sink.OptionClick(index); });
+        auto* option = new OptionWidget(parent, ToQString(control.text), [this, index] {
+            Deliver([index](ClickSink& sink) { sink.OptionClick(index); });
         });
         options_.push_back(option);
         widget = option;
@@ -105,8 +105,8 @@ void QtForm::Build(const window::ControlDescription &control)
     }
     case window::ControlKind::ListBox: {
         const Index index = control.index;
-        auto *list =
-            new ListBoxWidget(parent, [this, index] { Deliver([index](ClickSink &sink) { sink.ListClick(index); }); });
+        auto* list =
+            new ListBoxWidget(parent, [this, index] { Deliver([index](ClickSink& sink) { sink.ListClick(index); }); });
         for (auto item : control.items) list->addItem(ToQString(item));
         if (control.hasBackground) Fill(list->viewport(), control.background);
         lists_.push_back(list);
@@ -114,7 +114,7 @@ void QtForm::Build(const window::ControlDescription &control)
         break;
     }
     case window::ControlKind::TextBox: {
-        auto *box = new OutputBoxWidget(parent);
+        auto* box = new OutputBoxWidget(parent);
         box->SetText(std::u16string(control.text));
         texts_.push_back(box);
         widget = box;
@@ -134,15 +134,15 @@ void QtForm::Build(const window::ControlDescription &control)
     }
 }
 
-ListBox &QtForm::List1(Index index)
+ListBox& QtForm::List1(Index index)
 {
     return Element(lists_, index, "List1");
 }
-OptionButton &QtForm::Option1(Index index)
+OptionButton& QtForm::Option1(Index index)
 {
     return Element(options_, index, "Option1");
 }
-TextBox &QtForm::Text1(Index index)
+TextBox& QtForm::Text1(Index index)
 {
     return Element(texts_, index, "Text1");
 }

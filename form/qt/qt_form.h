@@ -20,30 +20,30 @@ class OutputBoxWidget;
 
 // The look the window was designed in: Qt's "Windows" style, which leaves
 // the colours of frames and options as set. Call before building a form.
-void UseClassicLook(QApplication &application);
+void UseClassicLook(QApplication& application);
 
 class QtForm final : public QWidget, public Controls {
 public:
-    explicit QtForm(const window::FormDescription &description);
+    explicit QtForm(const window::FormDescription& description);
 
-    void Connect(ClickSink &sink) { sink_ = &sink; }
+    void Connect(ClickSink& sink) { sink_ = &sink; }
 
-    ListBox &List1(Index index) override;
-    OptionButton &Option1(Index index) override;
-    TextBox &Text1(Index index) override;
+    ListBox& List1(Index index) override;
+    OptionButton& Option1(Index index) override;
+    TextBox& Text1(Index index) override;
 
     // Each control's object name is its array name and Index: "Option1_0".
     static QString ObjectName(std::u16string_view name, Index index);
 
 private:
-    void Build(const window::ControlDescription &control);
+    void Build(const window::ControlDescription& control);
     template <typename Call> void Deliver(Call call);
 
-    std::vector<ListBoxWidget *> lists_;
-    std::vector<OptionWidget *> options_;
-    std::vector<OutputBoxWidget *> texts_;
-    std::vector<QWidget *> tabStops_;
-    ClickSink *sink_ = nullptr;
+    std::vector<ListBoxWidget*> lists_;
+    std::vector<OptionWidget*> options_;
+    std::vector<OutputBoxWidget*> texts_;
+    std::vector<QWidget*> tabStops_;
+    ClickSink* sink_ = nullptr;
 };
 
 } // namespace ribi::form::qt

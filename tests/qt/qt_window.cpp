@@ -9,7 +9,7 @@ namespace ribi::testing {
 namespace {
 
 // QTest's key clicks know only ASCII; a pupil types Cyrillic.
-void TypeCharacter(QWidget *widget, const QString &text)
+void TypeCharacter(QWidget* widget, const QString& text)
 {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
     QApplication::sendEvent(widget, &press);
@@ -22,7 +22,7 @@ void TypeCharacter(QWidget *widget, const QString &text)
 // Types at the end of the output box, Enter for each line break.
 void QtWindow::Type(std::u16string_view text)
 {
-    auto *box = Output();
+    auto* box = Output();
     box->setFocus();
     box->moveCursor(QTextCursor::End);
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -19,7 +19,7 @@ namespace ribi::testing {
 // Counts the clicks the window delivers before handing them on.
 class CountingSink final : public form::ClickSink {
 public:
-    explicit CountingSink(form::ClickSink &next) : next_(next) {}
+    explicit CountingSink(form::ClickSink& next) : next_(next) {}
     void ListClick(form::Index index) override
     {
         ++listClicks;
@@ -34,7 +34,7 @@ public:
     int optionClicks = 0;
 
 private:
-    form::ClickSink &next_;
+    form::ClickSink& next_;
 };
 
 class QtWindow {
@@ -47,13 +47,13 @@ public:
         (void)QTest::qWaitForWindowActive(&form);
     }
 
-    template <typename T = QWidget> T *Control(std::u16string_view name, form::Index index = 0)
+    template <typename T = QWidget> T* Control(std::u16string_view name, form::Index index = 0)
     {
-        return form.findChild<T *>(form::qt::QtForm::ObjectName(name, index));
+        return form.findChild<T*>(form::qt::QtForm::ObjectName(name, index));
     }
-    form::qt::ListBoxWidget *Names() { return Control<form::qt::ListBoxWidget>(u"List1", 0); }
-    form::qt::OptionWidget *Option(form::Index index) { return Control<form::qt::OptionWidget>(u"Option1", index); }
-    form::qt::OutputBoxWidget *Output() { return Control<form::qt::OutputBoxWidget>(u"Text1", 0); }
+    form::qt::ListBoxWidget* Names() { return Control<form::qt::ListBoxWidget>(u"List1", 0); }
+    form::qt::OptionWidget* Option(form::Index index) { return Control<form::qt::OptionWidget>(u"Option1", index); }
+    form::qt::OutputBoxWidget* Output() { return Control<form::qt::OutputBoxWidget>(u"Text1", 0); }
 
     QPoint ItemCentre(int row)
     {

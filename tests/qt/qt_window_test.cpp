@@ -19,7 +19,7 @@ namespace {
 using form::qt::ToQString;
 using window::TwipsToPixels;
 
-QRect PixelRect(const window::TwipsRect &r)
+QRect PixelRect(const window::TwipsRect& r)
 {
     return {TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height)};
 }
@@ -36,13 +36,13 @@ TEST(QtWindowLayout, FixedClientAreaAndEveryControlAtItsPlace)
         {"Option1_0", {8, 20, 217, 20}},  {"Option1_1", {8, 40, 217, 20}}, {"List1_0", {288, 60, 161, 99}},
         {"Label1_1", {288, 40, 161, 20}},
     };
-    for (const auto &[name, rect] : expected) {
-        const auto *control = w.form.findChild<QWidget *>(name);
+    for (const auto& [name, rect] : expected) {
+        const auto* control = w.form.findChild<QWidget*>(name);
         ASSERT_NE(control, nullptr) << name.toStdString();
         EXPECT_EQ(control->geometry(), rect) << name.toStdString();
         EXPECT_TRUE(control->isVisible()) << name.toStdString();
     }
-    for (const auto &control : window::MainFormDescription().controls)
+    for (const auto& control : window::MainFormDescription().controls)
         if (control.visible) {
             EXPECT_EQ(w.Control(control.name, control.index)->geometry(), PixelRect(control.bounds));
         }
@@ -55,9 +55,9 @@ TEST(QtWindowLayout, FixedClientAreaAndEveryControlAtItsPlace)
 TEST(QtWindowLayout, HiddenListsHoldTheCatalogueAndCannotBeReached)
 {
     QtWindow w;
-    const auto &rows = catalogue::species();
-    for (form::Index list : {1, 2}) {
-        auto *hidden = w.Control<QListWidget>(u"List1", list);
+    const auto& rows = catalogue::species();
+    for (const form::Index list : {form::Index{1}, form::Index{2}}) {
+        auto* hidden = w.Control<QListWidget>(u"List1", list);
         EXPECT_FALSE(hidden->isVisible());
         EXPECT_EQ(hidden->focusPolicy(), Qt::NoFocus);
         ASSERT_EQ(hidden->count(), 18);
@@ -72,7 +72,7 @@ TEST(QtWindowLayout, HiddenListsHoldTheCatalogueAndCannotBeReached)
     EXPECT_FALSE(w.Names()->isSortingEnabled());
 }
 
-QColor Pixel(const QImage &image, QPoint at)
+QColor Pixel(const QImage& image, QPoint at)
 {
     return image.pixelColor(at);
 }
@@ -81,7 +81,7 @@ TEST(QtWindowLook, BackgroundsAreTheirColoursToTheUnit)
 {
     QtWindow w;
     const QImage shot = w.form.grab().toImage();
-    const auto inside = [&](const QWidget *widget, QPoint offset) { return widget->mapTo(&w.form, offset); };
+    const auto inside = [&](const QWidget* widget, QPoint offset) { return widget->mapTo(&w.form, offset); };
 
     EXPECT_EQ(Pixel(shot, {3, 30}), QColor(192, 192, 255)) << "window";
     EXPECT_EQ(Pixel(shot, {3, 170}), QColor(192, 192, 255)) << "window";
@@ -89,16 +89,16 @@ TEST(QtWindowLook, BackgroundsAreTheirColoursToTheUnit)
     EXPECT_EQ(Pixel(shot, inside(w.Control(u"Label1", 1), {3, 17})), QColor(255, 192, 128)) << "names label";
     EXPECT_EQ(Pixel(shot, inside(w.Control(u"Frame1"), {6, 66})), QColor(128, 255, 128)) << "frame";
     EXPECT_EQ(Pixel(shot, inside(w.Control(u"Frame1"), {228, 30})), QColor(128, 255, 128)) << "frame";
-    for (form::Index i : {0, 1})
+    for (const form::Index i : {form::Index{0}, form::Index{1}})
         EXPECT_EQ(Pixel(shot, inside(w.Option(i), {214, 3})), QColor(255, 128, 0)) << "option " << i;
-    auto *viewport = w.Names()->viewport();
+    auto* viewport = w.Names()->viewport();
     EXPECT_EQ(Pixel(shot, inside(viewport, {viewport->width() - 4, 4})), QColor(128, 128, 128)) << "names list";
 }
 
 TEST(QtWindowLook, EveryControlUsesTheWindowFont)
 {
     QtWindow w;
-    for (auto *widget : w.form.findChildren<QWidget *>()) {
+    for (auto* widget : w.form.findChildren<QWidget*>()) {
         const QFont font = widget->font();
         EXPECT_EQ(font.family(), "Times New Roman") << widget->objectName().toStdString();
         EXPECT_EQ(font.pointSize(), 12);
@@ -114,7 +114,7 @@ TEST(QtWindowLook, EveryControlUsesTheWindowFont)
 TEST(QtWindowLook, ScreenReaderNamesEveryControl)
 {
     QtWindow w;
-    const auto name = [](QWidget *widget) {
+    const auto name = [](QWidget* widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     };
     EXPECT_EQ(name(w.Names()), QString::fromUtf8("Име на риба"));
@@ -226,7 +226,7 @@ TEST(QtWindowMouse, ListClickRules)
 TEST(QtWindowMouse, DragEndsShowingTheSpeciesItEndsOn)
 {
     QtWindow w;
-    auto *viewport = w.Names()->viewport();
+    auto* viewport = w.Names()->viewport();
     const QPoint from = w.ItemCentre(0);
     const QPoint to = w.ItemCentre(3);
     QTest::mousePress(viewport, Qt::LeftButton, {}, from);
@@ -266,7 +266,7 @@ TEST(QtWindowOutput, KeepsCrLfAndShowsEachOutputFromItsTop)
     QtWindow w;
     w.ClickOption(1);
     EXPECT_EQ(w.Shown().size(), w.Output()->toPlainText().size() + 12); // twelve CR LF shown as LF
-    auto *scroll = w.Output()->verticalScrollBar();
+    auto* scroll = w.Output()->verticalScrollBar();
     EXPECT_GT(scroll->maximum(), 0); // twelve lines do not fit
     w.Output()->moveCursor(QTextCursor::End);
     scroll->setValue(scroll->maximum());

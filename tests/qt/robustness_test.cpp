@@ -35,7 +35,7 @@ struct Event {
     std::u16string text = {};
 };
 
-std::string Describe(const Event &e)
+std::string Describe(const Event& e)
 {
     std::ostringstream out;
     const auto point = [&](QPoint p) { out << '(' << p.x() << ',' << p.y() << ')'; };
@@ -75,7 +75,7 @@ class EventMaker {
 public:
     explicit EventMaker(unsigned seed) : random_(seed) {}
 
-    Event Next(const QtWindow &w)
+    Event Next(const QtWindow& w)
     {
         const int roll = Uniform(0, 99);
         if (roll < 30) return {Action::Click, Point(w), {}};
@@ -91,13 +91,13 @@ private:
     int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
     // Half inside a control, half anywhere, the window's edges included.
-    QPoint Point(const QtWindow &w)
+    QPoint Point(const QtWindow& w)
     {
         if (Uniform(0, 1) == 0) return {Uniform(-2, 470), Uniform(-2, 346)};
-        std::vector<const QWidget *> shown;
-        for (const auto &c : window::MainFormDescription().controls)
-            if (c.visible) shown.push_back(const_cast<QtWindow &>(w).Control(c.name, c.index));
-        const QWidget *widget = shown[static_cast<std::size_t>(Uniform(0, static_cast<int>(shown.size()) - 1))];
+        std::vector<const QWidget*> shown;
+        for (const auto& c : window::MainFormDescription().controls)
+            if (c.visible) shown.push_back(const_cast<QtWindow&>(w).Control(c.name, c.index));
+        const QWidget* widget = shown[static_cast<std::size_t>(Uniform(0, static_cast<int>(shown.size()) - 1))];
         const QRect r(widget->mapTo(&w.form, QPoint(0, 0)), widget->size());
         return {Uniform(r.left(), r.right()), Uniform(r.top(), r.bottom())};
     }
@@ -150,10 +150,10 @@ private:
     std::mt19937 random_;
 };
 
-void Send(QtWindow &w, const Event &e)
+void Send(QtWindow& w, const Event& e)
 {
-    const auto target = [&](QPoint at, QPoint &local) {
-        QWidget *widget = w.form.childAt(at);
+    const auto target = [&](QPoint at, QPoint& local) {
+        QWidget* widget = w.form.childAt(at);
         if (!widget) widget = &w.form;
         local = widget->mapFrom(&w.form, at);
         return widget;
@@ -170,7 +170,7 @@ void Send(QtWindow &w, const Event &e)
         QTest::mouseDClick(target(e.at, local), Qt::LeftButton, {}, local);
         break;
     case Action::Drag: {
-        QWidget *from = target(e.at, local);
+        QWidget* from = target(e.at, local);
         QTest::mousePress(from, Qt::LeftButton, {}, local);
         const QPoint end = from->mapFrom(&w.form, e.to);
         QMouseEvent move(QEvent::MouseMove, end, from->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, {});
@@ -179,13 +179,13 @@ void Send(QtWindow &w, const Event &e)
         break;
     }
     case Action::Key: {
-        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &w.form;
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &w.form;
         QTest::keyClick(focus, e.key, e.modifiers);
         break;
     }
     case Action::Type: {
         const QString text = form::qt::ToQString(e.text);
-        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &w.form;
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &w.form;
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text[i];
             if (c == u'\r' || c == u'\n') {
@@ -202,7 +202,7 @@ void Send(QtWindow &w, const Event &e)
     }
     case Action::Paste: {
         QApplication::clipboard()->setText(form::qt::ToQString(e.text));
-        QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : &w.form;
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &w.form;
         QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
         break;
     }
@@ -218,7 +218,7 @@ std::set<std::u16string> ProgramOutputs()
         w.ClickItem(p);
         outputs.insert(w.Shown());
     }
-    for (form::Index t : {0, 1}) {
+    for (const form::Index t : {form::Index{0}, form::Index{1}}) {
         w.ClickOption(t);
         outputs.insert(w.Shown());
     }
@@ -228,9 +228,9 @@ std::set<std::u16string> ProgramOutputs()
 // What a pupil sees after every action; empty while all is well.
 class Checker {
 public:
-    explicit Checker(const std::set<std::u16string> &outputs) : outputs_(outputs) {}
+    explicit Checker(const std::set<std::u16string>& outputs) : outputs_(outputs) {}
 
-    std::optional<std::string> After(QtWindow &w, const Event &e, bool outputHadFocus, int clicksBefore)
+    std::optional<std::string> After(QtWindow& w, const Event& e, bool outputHadFocus, int clicksBefore)
     {
         if (w.handlers.Guard() != selection::ClickGuard::Idle) return "a handler was left running";
         const std::u16string text = w.Shown();
@@ -241,27 +241,27 @@ public:
             if (!typing || !outputHadFocus) return "the output changed without a click or typing into it";
         }
         last_ = text;
-        const auto &rows = catalogue::species();
-        for (std::size_t p = 0; p < rows.size(); ++p) {
-            if (!text.starts_with(u"Посочена е вид риба: " + std::u16string(rows[p].name) + u"\r\n")) continue;
+        const auto& rows = catalogue::species();
+        for (const auto& row : rows) {
+            if (!text.starts_with(u"Посочена е вид риба: " + std::u16string(row.name) + u"\r\n")) continue;
             if (!outputs_.contains(text)) break;
-            const auto type = static_cast<form::Index>(rows[p].typeCode == u"1");
-            if (!w.Option(type)->isChecked() || w.Option(1 - type)->isChecked())
+            const auto type = static_cast<form::Index>(row.typeCode == u"1");
+            if (!w.Option(type)->isChecked() || w.Option(static_cast<form::Index>(1 - type))->isChecked())
                 return "the species shown does not have its type marked";
         }
         return std::nullopt;
     }
 
-    void Start(const std::u16string &text) { last_ = text; }
+    void Start(const std::u16string& text) { last_ = text; }
 
 private:
-    const std::set<std::u16string> &outputs_;
+    const std::set<std::u16string>& outputs_;
     std::u16string last_;
 };
 
 // Runs `events` on a fresh window; the index and reason of the first failure.
-std::optional<std::pair<std::size_t, std::string>> Run(const std::vector<Event> &events,
-                                                       const std::set<std::u16string> &outputs)
+std::optional<std::pair<std::size_t, std::string>> Run(const std::vector<Event>& events,
+                                                       const std::set<std::u16string>& outputs)
 {
     QtWindow w;
     Checker checker(outputs);
@@ -276,7 +276,7 @@ std::optional<std::pair<std::size_t, std::string>> Run(const std::vector<Event> 
 }
 
 // Drops every action the failure does not need.
-std::vector<Event> Shortest(std::vector<Event> events, const std::set<std::u16string> &outputs)
+std::vector<Event> Shortest(std::vector<Event> events, const std::set<std::u16string>& outputs)
 {
     for (std::size_t i = events.size(); i-- > 0;) {
         auto without = events;
@@ -313,7 +313,7 @@ TEST(Robustness, RandomUserActionsNeverBreakTheWindow)
             if (auto failure = checker.After(w, events.back(), outputHadFocus, clicks)) {
                 std::ostringstream report;
                 report << "seed " << seed << ", action " << i << ": " << *failure << "\nshortest sequence:\n";
-                for (const auto &e : Shortest(events, outputs)) report << "  " << Describe(e) << '\n';
+                for (const auto& e : Shortest(events, outputs)) report << "  " << Describe(e) << '\n';
                 FAIL() << report.str();
             }
         }

@@ -4,6 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 add_library(ribi_qt STATIC
   form/qt/list_box_widget.cpp
   form/qt/option_widget.cpp
+  form/qt/qt_application.cpp
   form/qt/output_box_widget.cpp
   form/qt/qt_form.cpp
 )

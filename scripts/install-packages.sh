@@ -7,7 +7,7 @@ packages_for() {
     case "$1" in
     build) echo "cmake make g++ pkg-config libgtest-dev python3 hunspell hunspell-bg" ;;
     checks) echo "clang-tidy clang-format" ;;
-    qt) echo "qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation" ;;
+    qt) echo "qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation" ;;
     window-tests) echo "xvfb xauth" ;;
     windows) echo "g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386" ;;
     bench) echo "libbenchmark-dev" ;;

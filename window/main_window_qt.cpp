@@ -1,5 +1,6 @@
 #include "window/main_window_qt.h"
 
+#include "form/qt/qt_application.h"
 #include "form/qt/qt_form.h"
 #include "selection/handlers.h"
 #include "window/icon/ribi.xpm"
@@ -15,7 +16,7 @@ namespace ribi::window {
 
 int RunMainWindow(QApplication& application)
 {
-    form::qt::UseClassicLook(application);
+    const form::qt::ApplicationSetup setup(application);
     const QIcon icon{QPixmap(ribi_xpm)};
     QApplication::setWindowIcon(icon);
 

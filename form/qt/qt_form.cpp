@@ -6,10 +6,8 @@
 #include "form/qt/output_box_widget.h"
 #include "form/qt/qt_text.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QStyleFactory>
 
 #include <optional>
 
@@ -56,11 +54,6 @@ template <typename T> T& Element(const std::vector<T*>& array, Index index, cons
 }
 
 } // namespace
-
-void UseClassicLook(QApplication& application)
-{
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) application.setStyle(style);
-}
 
 QtForm::QtForm(const window::FormDescription& description)
 {

@@ -10,17 +10,11 @@
 
 #include <vector>
 
-class QApplication;
-
 namespace ribi::form::qt {
 
 class ListBoxWidget;
 class OptionWidget;
 class OutputBoxWidget;
-
-// The look the window was designed in: Qt's "Windows" style, which leaves
-// the colours of frames and options as set. Call before building a form.
-void UseClassicLook(QApplication& application);
 
 class QtForm final : public QWidget, public Controls {
 public:

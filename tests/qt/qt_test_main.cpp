@@ -1,6 +1,6 @@
 // The Qt window tests run headless on Qt's offscreen platform.
 
-#include "form/qt/qt_form.h"
+#include "form/qt/qt_application.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,6 +11,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    ribi::form::qt::UseClassicLook(application);
+    const ribi::form::qt::ApplicationSetup setup(application);
     return RUN_ALL_TESTS();
 }

@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -278,6 +279,34 @@ TEST(QtWindowOutput, KeepsCrLfAndShowsEachOutputFromItsTop)
     w.Type(u"\nбележка");
     EXPECT_TRUE(w.Shown().ends_with(u"\r\nбележка")); // typed Enter reads back as CR LF
     EXPECT_EQ(w.Output()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+}
+
+// The texts of the context menu a right click opens on `widget`; the
+// editor pops it up without waiting for it.
+QStringList ContextMenuTexts(QWidget* widget)
+{
+    const QPoint at(20, 20);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    QStringList texts;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* menu = qobject_cast<QMenu*>(top);
+        if (!menu || !menu->isVisible()) continue;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator()) texts << action->text();
+        menu->close();
+    }
+    return texts;
+}
+
+TEST(QtWindowLanguage, OutputBoxContextMenuIsBulgarian)
+{
+    QtWindow w;
+    QStringList texts = ContextMenuTexts(w.Output()->viewport());
+    for (QString& text : texts) text = text.section(u'\t', 0, 0); // without the shortcut
+    const QStringList bulgarian{"&Отмяна",    "По&втаряне", "&Изрязване",        "&Копиране",
+                                "&Поставяне", "Изтриване",  "Избиране на всичко"};
+    EXPECT_EQ(texts, bulgarian) << texts.join(u'|').toStdString();
 }
 
 } // namespace

@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps clean sanitize tidy
+.PHONY: run test build deps clean sanitize tidy package bench
 
 deps:
 	@scripts/install-packages.sh build qt window-tests checks
@@ -17,6 +17,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 120
+
+# The Debian package, in $(BUILD)/packages/.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
 # and LeakSanitizer; only system libraries may be suppressed.
@@ -32,5 +36,13 @@ tidy: build
 	@scripts/install-packages.sh checks
 	@scripts/run-clang-tidy.sh $(BUILD)
 
+# Google Benchmark over the Qt window, Release build in its own directory;
+# run under Xvfb so that start-up is measured on X as well as offscreen.
+bench: deps
+	@scripts/install-packages.sh bench
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DRIBI_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target ribi_bench
+	@xvfb-run -a build-bench/bench/ribi_bench
+
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize build-bench

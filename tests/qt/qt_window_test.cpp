@@ -73,15 +73,18 @@ TEST(QtWindowLayout, HiddenListsHoldTheCatalogueAndCannotBeReached)
     EXPECT_FALSE(w.Names()->isSortingEnabled());
 }
 
+// A point in the window's own pixels, on a grab that may be scaled.
 QColor Pixel(const QImage& image, QPoint at)
 {
-    return image.pixelColor(at);
+    const qreal scale = image.devicePixelRatio();
+    return image.pixelColor(QPoint(qRound(at.x() * scale + scale / 2), qRound(at.y() * scale + scale / 2)));
 }
 
 TEST(QtWindowLook, BackgroundsAreTheirColoursToTheUnit)
 {
     QtWindow w;
     const QImage shot = w.form.grab().toImage();
+    EXPECT_EQ(shot.size(), QSize(469, 345) * shot.devicePixelRatio()); // scaled evenly, if at all
     const auto inside = [&](const QWidget* widget, QPoint offset) { return widget->mapTo(&w.form, offset); };
 
     EXPECT_EQ(Pixel(shot, {3, 30}), QColor(192, 192, 255)) << "window";

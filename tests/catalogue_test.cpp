@@ -2,10 +2,250 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace ribi::catalogue {
 namespace {
 
-TEST(Catalogue, HasEighteenSpecies) { EXPECT_EQ(species().size(), 18u); }
+// gtest prints std::u16string_view as code units; UTF-8 makes failures readable.
+std::string Utf8(std::u16string_view text)
+{
+    std::string out;
+    for (char16_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// The Bulgarian alphabet (а б в г д е ж з и й к л м н о п р с т у ф х ц ч ш щ
+// ъ ь ю я) runs in the same order as U+0430..U+044F, which only adds ы and э.
+// So comparing names by code units is comparing them alphabetically.
+bool IsBulgarianLowerLetter(char16_t c)
+{
+    return c >= u'а' && c <= u'я' && c != u'ы' && c != u'э';
+}
+
+struct ExpectedRow {
+    std::u16string_view name;
+    std::u16string_view typeCode;
+    std::u16string_view opening;
+    std::size_t length;
+};
+
+// Each row as it must read: the fixed first sentence of the paragraph and the
+// paragraph's whole length in characters.
+constexpr ExpectedRow kExpected[kSpeciesCount] = {
+    {u"есетра", u"0", u"Есетровите (Acipenseridae) са семейство костни риби.", 214},
+    {u"калкан", u"0", u"Калкан (Psetta maxima) са вид лъчеперки от семейство Калканови (Scophthalmidae).", 254},
+    {u"каракуда", u"0", u"Каракудите (Carassius) са род сладководни риби от семейство шаранови.", 402},
+    {u"костур", u"1", u"Костурът е разпространен в Европа и Азия.", 416},
+    {u"моруна", u"0", u"Моруната (Huso huso) е най-голямата сладководна риба.", 496},
+    {u"паламуд", u"1", u"Паламуд (Sarda sarda) - риба от семейство Скумриеви.", 451},
+    {u"сардина", u"1", u"Сардина или сардела (Sardina pilchardus) е вид селдова морска риба.", 462},
+    {u"сафрид", u"1", u"Сафриди (Trachurus) са род хищни соленоводни пасажни риби от семейство сафридови.", 349},
+    {u"скумрия", u"1", u"Скумрия (Scomber scombrus) е морска риба от разред костурови.", 438},
+    {u"сом", u"0", u"Сомът (Silurus glanis), още Европейски сом, е сладководна риба, чието тяло е без люспи.", 314},
+    {u"сьомга", u"1", u"Сьомгата е несистематична група риби от семейство Пъстървови (Salmonidae).", 415},
+    {u"тон", u"1", u"Рибата тон е една от най-бързо плуващите риби в океана.", 234},
+    {u"хамсия", u"1", u"Хамсията (Engraulis encrasicolus) е вид риба от семейство Engraulidae.", 422},
+    {u"херинга", u"1",
+     u"Атлантическата херинга (Clupea harengus, също селда) е морска стадна риба от семейство Селдови.", 494},
+    {u"цаца", u"1",
+     u"Цацата (Sprattus sprattus) е морска риба от семейство селдови, разпространена в Европа "
+     u"(в Балтийско, Северно и Черно морета).",
+     695},
+    {u"чига", u"0", u"Чигата (Acipenser ruthenus) е сладководна риба от семейство Есетрови.", 446},
+    {u"шаран", u"0", u"Шаранът е типичен представител на костните риби.", 645},
+    {u"щука", u"0", u"Щуката (Esox lucius) е едра хищна риба, широко разпространена в нашите води.", 325},
+};
+
+bool IsCatalogueName(std::u16string_view name)
+{
+    return std::ranges::any_of(species(), [&](const Species& s) { return s.name == name; });
+}
+
+std::vector<std::u16string_view> SplitLines(std::u16string_view text)
+{
+    std::vector<std::u16string_view> lines;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = text.find(u"\r\n", pos);
+        if (end == std::u16string_view::npos) {
+            lines.push_back(text.substr(pos));
+            break;
+        }
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return lines;
+}
+
+// What a text box shows must be plain prose: no control characters (so no
+// stray line break), and only BMP characters, since lengths are counted in
+// code units.
+void ExpectPlainText(std::u16string_view text, std::string_view what)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        EXPECT_GE(text[i], u' ') << what << ": control character at " << i;
+        EXPECT_FALSE(text[i] >= 0xD800 && text[i] <= 0xDFFF) << what << ": surrogate at " << i;
+    }
+}
+
+// --- The table the lookups read by position -------------------------------
+
+TEST(CatalogueTable, RowsHaveTheExpectedNamesAndTypeCodesInStoredOrder)
+{
+    ASSERT_EQ(species().size(), 18u);
+    for (std::size_t p = 0; p < kSpeciesCount; ++p) {
+        EXPECT_EQ(Utf8(species()[p].name), Utf8(kExpected[p].name)) << "position " << p;
+        EXPECT_EQ(Utf8(species()[p].typeCode), Utf8(kExpected[p].typeCode)) << "position " << p;
+    }
+}
+
+TEST(CatalogueTable, TypeCodesAreOptionIndicesAndBothTypesAreUsed)
+{
+    std::size_t counts[kTypeCount] = {};
+    for (const Species& s : species()) {
+        ASSERT_TRUE(s.typeCode == u"0" || s.typeCode == u"1") << Utf8(s.name) << ": " << Utf8(s.typeCode);
+        ++counts[s.typeCode[0] - u'0'];
+    }
+    EXPECT_EQ(counts[0], 8u);
+    EXPECT_EQ(counts[1], 10u);
+}
+
+// Listing a type walks the table in stored order, so a type's names come out
+// sorted only because the whole table is.
+TEST(CatalogueTable, NamesAreStrictlyAlphabetical)
+{
+    for (std::size_t p = 1; p < kSpeciesCount; ++p) {
+        EXPECT_LT(species()[p - 1].name, species()[p].name)
+            << Utf8(species()[p - 1].name) << " / " << Utf8(species()[p].name);
+    }
+}
+
+TEST(CatalogueTable, NamesAreLowerCaseBulgarianWordsOfThreeToEightLetters)
+{
+    for (const Species& s : species()) {
+        EXPECT_GE(s.name.size(), 3u) << Utf8(s.name);
+        EXPECT_LE(s.name.size(), 8u) << Utf8(s.name);
+        EXPECT_TRUE(std::ranges::all_of(s.name, IsBulgarianLowerLetter)) << Utf8(s.name);
+    }
+}
+
+// --- Descriptions ----------------------------------------------------------
+
+TEST(CatalogueDescriptions, OpenWithTheirFixedSentenceAndHaveTheirExactLength)
+{
+    for (std::size_t p = 0; p < kSpeciesCount; ++p) {
+        const std::u16string_view text = species()[p].description;
+        const ExpectedRow& want = kExpected[p];
+        SCOPED_TRACE(Utf8(want.name));
+        EXPECT_EQ(text.size(), want.length);
+        EXPECT_EQ(Utf8(text.substr(0, want.opening.size())), Utf8(want.opening));
+        // The opening is a whole sentence: the paragraph goes on after a blank.
+        ASSERT_GT(text.size(), want.opening.size());
+        EXPECT_EQ(text[want.opening.size()], u' ');
+    }
+}
+
+TEST(CatalogueDescriptions, AreSingleParagraphsWithTidyBlanks)
+{
+    for (const Species& s : species()) {
+        const std::u16string_view text = s.description;
+        SCOPED_TRACE(Utf8(s.name));
+        ExpectPlainText(text, Utf8(s.name));
+        ASSERT_FALSE(text.empty());
+        EXPECT_NE(text.front(), u' ');
+        EXPECT_NE(text.back(), u' ');
+        EXPECT_EQ(text.back(), u'.');
+        EXPECT_EQ(text.find(u"  "), std::u16string_view::npos);
+        EXPECT_EQ(text.find(u'\u00A0'), std::u16string_view::npos) << "blanks in numbers are plain spaces";
+    }
+}
+
+// --- Task statement --------------------------------------------------------
+
+TEST(TaskStatement, IsTenCrLfLinesOf1285Characters)
+{
+    const std::u16string_view text = taskStatement();
+    EXPECT_EQ(text.size(), 1285u);
+    ASSERT_TRUE(text.ends_with(u"\r\n"));
+
+    // Every CR is followed by LF and every LF preceded by CR.
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r') {
+            EXPECT_TRUE(i + 1 < text.size() && text[i + 1] == u'\n') << "lone CR at " << i;
+        } else if (text[i] == u'\n') {
+            EXPECT_TRUE(i > 0 && text[i - 1] == u'\r') << "lone LF at " << i;
+            ++breaks;
+        }
+    }
+    EXPECT_EQ(breaks, 10u);
+
+    const auto lines = SplitLines(text);
+    ASSERT_EQ(lines.size(), 10u);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE("line " + std::to_string(i + 1));
+        ExpectPlainText(lines[i], "task statement");
+        ASSERT_FALSE(lines[i].empty());
+        EXPECT_NE(lines[i].front(), u' ');
+        EXPECT_NE(lines[i].back(), u' ');
+        EXPECT_EQ(lines[i].find(u"  "), std::u16string_view::npos);
+    }
+}
+
+TEST(TaskStatement, KeepsTheFixedWording)
+{
+    const auto lines = SplitLines(taskStatement());
+    ASSERT_EQ(lines.size(), 10u);
+    constexpr std::u16string_view first = u"Формирането на пасаж носи определен предимства и недостатъци за рибата.";
+    EXPECT_TRUE(lines[0].starts_with(first)) << Utf8(lines[0]);
+    EXPECT_EQ(Utf8(lines[4]), Utf8(u"Чрез група радиобутони да се представят видовете риба: пасажен и непасажен тип."));
+    EXPECT_EQ(Utf8(lines[5]),
+              Utf8(u"В списъчно поле да се представят азбучно подредени имена на различни видове риба."));
+}
+
+TEST(TaskStatement, LineNineEndsWithSixteenCatalogueNamesInAlphabeticalOrder)
+{
+    const auto lines = SplitLines(taskStatement());
+    ASSERT_EQ(lines.size(), 10u);
+    std::u16string_view line = lines[8];
+    ASSERT_TRUE(line.ends_with(u'.'));
+    const std::size_t colon = line.rfind(u": ");
+    ASSERT_NE(colon, std::u16string_view::npos);
+    std::u16string_view list = line.substr(colon + 2, line.size() - colon - 3);
+
+    std::vector<std::u16string_view> names;
+    for (std::size_t pos = 0;;) {
+        const std::size_t comma = list.find(u", ", pos);
+        names.push_back(list.substr(pos, comma == std::u16string_view::npos ? comma : comma - pos));
+        if (comma == std::u16string_view::npos) {
+            break;
+        }
+        pos = comma + 2;
+    }
+
+    ASSERT_EQ(names.size(), 16u) << Utf8(list);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_TRUE(IsCatalogueName(names[i])) << Utf8(names[i]);
+        if (i > 0) {
+            EXPECT_LT(names[i - 1], names[i]) << Utf8(names[i - 1]) << " / " << Utf8(names[i]);
+        }
+    }
+}
 
 } // namespace
 } // namespace ribi::catalogue

@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps clean sanitize tidy package bench
+.PHONY: run test build deps clean sanitize tidy package bench windows test-windows
 
 deps:
 	@scripts/install-packages.sh build qt window-tests checks
@@ -17,6 +17,19 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 120
+	@$(MAKE) --no-print-directory test-windows
+
+# The native 32-bit Windows program, cross-compiled: $(WINDOWS_BUILD)/ribi.exe.
+WINDOWS_BUILD ?= build-windows
+windows:
+	@scripts/install-packages.sh build windows
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# Its tests, and the core suites again, under Wine on a virtual screen.
+test-windows: windows
+	@scripts/install-packages.sh window-tests
+	@scripts/wine-tests.sh $(WINDOWS_BUILD) $(JOBS)
 
 # The Debian package, in $(BUILD)/packages/.
 package: build
@@ -45,4 +58,4 @@ bench: deps
 	@xvfb-run -a build-bench/bench/ribi_bench
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-bench
+	rm -rf $(BUILD) build-sanitize build-bench $(WINDOWS_BUILD)

@@ -1,1 +1,42 @@
-# The native Win32 window, cross-compiled with mingw-w64.
+# The native Win32 window, cross-compiled with mingw-w64 (see
+# cmake/mingw-w64-i686.cmake) or built on Windows itself.
+enable_language(RC)
+
+add_library(ribi_win32 STATIC
+  form/win32/dpi.cpp
+  form/win32/frame_control.cpp
+  form/win32/list_box_control.cpp
+  form/win32/message_loop.cpp
+  form/win32/option_control.cpp
+  form/win32/output_box_control.cpp
+  form/win32/subclassed_control.cpp
+  form/win32/win32_form.cpp
+)
+# Windows 7 is the oldest system served; newer calls are looked up at run time.
+target_compile_definitions(ribi_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(ribi_win32 PUBLIC ribi_core user32 gdi32)
+
+add_executable(ribi WIN32 window/main_win32.cpp window/ribi.rc)
+target_link_libraries(ribi PRIVATE ribi_win32)
+set_target_properties(ribi PROPERTIES OUTPUT_NAME ribi)
+if(MINGW)
+  target_link_options(ribi PRIVATE -municode -s)
+endif()
+
+if(CMAKE_CROSSCOMPILING)
+  # Tests run under Wine, in a prefix of the build tree so that nothing of
+  # the user's own ~/.wine is touched.
+  set(RIBI_WINEPREFIX ${PROJECT_BINARY_DIR}/wineprefix)
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${RIBI_WINEPREFIX} WINEDEBUG=-all wine)
+
+  if(BUILD_TESTING)
+    # No GoogleTest is packaged for the target: build it from Debian's sources.
+    set(RIBI_GOOGLETEST_SOURCE /usr/src/googletest/googletest CACHE PATH "GoogleTest sources for the cross build")
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${RIBI_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    if(NOT TARGET GTest::gtest)
+      add_library(GTest::gtest ALIAS gtest)
+      add_library(GTest::gtest_main ALIAS gtest_main)
+    endif()
+  endif()
+endif()

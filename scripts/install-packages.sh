@@ -9,7 +9,7 @@ packages_for() {
     checks) echo "clang-tidy clang-format" ;;
     qt) echo "qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation" ;;
     window-tests) echo "xvfb xauth xdotool desktop-file-utils appstream dpkg-dev" ;;
-    windows) echo "g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386" ;;
+    windows) echo "g++-mingw-w64-i686 mingw-w64-i686-dev googletest wine wine32:i386" ;;
     bench) echo "libbenchmark-dev" ;;
     *) echo "install-packages: unknown group '$1'" >&2; exit 2 ;;
     esac

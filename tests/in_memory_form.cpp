@@ -75,4 +75,11 @@ T& InMemoryForm::Element(std::vector<std::unique_ptr<T>>& array, form::Index ind
     return *array[static_cast<std::size_t>(index)];
 }
 
+// The header's inline accessors use these; defined here, they must be made here.
+template InMemoryListBox& InMemoryForm::Element(std::vector<std::unique_ptr<InMemoryListBox>>&, form::Index,
+                                                const char*);
+template InMemoryOption& InMemoryForm::Element(std::vector<std::unique_ptr<InMemoryOption>>&, form::Index, const char*);
+template InMemoryTextBox& InMemoryForm::Element(std::vector<std::unique_ptr<InMemoryTextBox>>&, form::Index,
+                                                const char*);
+
 } // namespace ribi::testing

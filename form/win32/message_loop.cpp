@@ -1,0 +1,36 @@
+#include "form/win32/message_loop.h"
+
+namespace ribi::form::win32 {
+
+void Deliver(HWND window, MSG& message)
+{
+    if (IsWindow(window) && IsDialogMessageW(window, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+int RunMessageLoop(HWND window)
+{
+    MSG message{};
+    while (IsWindow(window)) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(message.wParam); // WM_QUIT
+        if (got == -1) return 1;
+        Deliver(window, message);
+    }
+    return 0;
+}
+
+void DeliverQueued(HWND window)
+{
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam)); // for the loop that waits for it
+            return;
+        }
+        Deliver(window, message);
+    }
+}
+
+} // namespace ribi::form::win32

@@ -1,0 +1,125 @@
+#include "form/win32/option_control.h"
+
+#include "form/win32/win32_text.h"
+
+#include <algorithm>
+
+namespace ribi::form::win32 {
+namespace {
+
+bool IsArrow(WPARAM key)
+{
+    return key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT;
+}
+
+} // namespace
+
+OptionControl::OptionControl(HWND control, std::function<void()> raiseClick)
+    : SubclassedControl(control), raiseClick_(std::move(raiseClick))
+{
+}
+
+void OptionControl::Group(const std::vector<OptionControl*>& options)
+{
+    for (auto* option : options) option->group_ = options;
+    if (!options.empty()) options.front()->UpdateTabStops();
+}
+
+std::u16string OptionControl::Caption() const
+{
+    return WindowText(Handle());
+}
+
+bool OptionControl::Value() const
+{
+    return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void OptionControl::SetValue(bool value)
+{
+    if (!value) {
+        Check(false);
+        UpdateTabStops();
+        return;
+    }
+    if (Value()) return;
+    for (auto* option : group_) option->Check(option == this);
+    if (group_.empty()) Check(true);
+    UpdateTabStops();
+    raiseClick_();
+}
+
+void OptionControl::Clicked()
+{
+    if (focusing_) return;
+    UpdateTabStops(); // the button has checked itself and cleared the others
+    raiseClick_();
+}
+
+LRESULT OptionControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // The arrows are ours, not the dialog manager's: it would move the
+        // focus without selecting on some systems and select on others.
+        LRESULT code = CallOriginal(message, wParam, lParam);
+        const auto* pending = reinterpret_cast<const MSG*>(lParam);
+        if (pending && pending->message == WM_KEYDOWN && IsArrow(pending->wParam)) code |= DLGC_WANTARROWS;
+        return code;
+    }
+    case WM_KEYDOWN:
+        if (IsArrow(wParam) && group_.size() > 1) {
+            const bool back = wParam == VK_UP || wParam == VK_LEFT;
+            const auto here = std::find(group_.begin(), group_.end(), this) - group_.begin();
+            const auto count = static_cast<std::ptrdiff_t>(group_.size());
+            OptionControl* next = group_[static_cast<std::size_t>((here + (back ? count - 1 : 1)) % count)];
+            SetFocus(next->Handle());
+            next->SelectAsUser();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS: {
+        // Windows checks an auto radio button that gets the focus from the
+        // keyboard, and reports it as clicked; focus alone selects nothing here.
+        std::vector<bool> before;
+        for (auto* option : group_) before.push_back(option->Value());
+        focusing_ = true;
+        const LRESULT result = CallOriginal(message, wParam, lParam);
+        focusing_ = false;
+        for (std::size_t i = 0; i < group_.size(); ++i)
+            if (group_[i]->Value() != before[i]) group_[i]->Check(before[i]);
+        UpdateTabStops();
+        return result;
+    }
+    default:
+        break;
+    }
+    return CallOriginal(message, wParam, lParam);
+}
+
+void OptionControl::Check(bool checked)
+{
+    SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void OptionControl::SelectAsUser()
+{
+    for (auto* option : group_) option->Check(option == this);
+    UpdateTabStops();
+    raiseClick_();
+}
+
+// Tab enters the group at its selected option, or at the first while none is.
+void OptionControl::UpdateTabStops()
+{
+    if (group_.empty()) return;
+    const auto checked = std::find_if(group_.begin(), group_.end(), [](auto* o) { return o->Value(); });
+    const OptionControl* stop = checked != group_.end() ? *checked : group_.front();
+    for (auto* option : group_) {
+        const LONG_PTR style = GetWindowLongPtrW(option->Handle(), GWL_STYLE);
+        const LONG_PTR wanted = option == stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
+        if (wanted != style) SetWindowLongPtrW(option->Handle(), GWL_STYLE, wanted);
+    }
+}
+
+} // namespace ribi::form::win32

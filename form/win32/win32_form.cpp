@@ -1,0 +1,352 @@
+#include "form/win32/win32_form.h"
+
+#include "form/control_error.h"
+#include "form/win32/dpi.h"
+#include "form/win32/frame_control.h"
+#include "form/win32/list_box_control.h"
+#include "form/win32/option_control.h"
+#include "form/win32/output_box_control.h"
+#include "form/win32/win32_text.h"
+
+#include <string>
+#include <system_error>
+
+namespace ribi::form::win32 {
+namespace {
+
+using window::ControlKind;
+
+constexpr wchar_t kClassName[] = L"ribi.Win32Form";
+constexpr int kFirstControlId = 100; // clear of IDOK and IDCANCEL, which the dialog manager sends
+constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+[[noreturn]] void ThrowLastError(const char* what)
+{
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
+
+struct Creation {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+Creation CreationFor(const window::ControlDescription& control, bool firstOfItsGroup)
+{
+    const DWORD visible = control.visible ? WS_VISIBLE : 0;
+    const DWORD tabStop = control.visible && control.tabStop ? WS_TABSTOP : 0;
+    switch (control.kind) {
+    case ControlKind::TextBox:
+        // No ES_AUTOHSCROLL: long lines wrap at the box's width.
+        return {L"EDIT", visible | tabStop | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+        return {L"STATIC", visible | SS_NOPREFIX | (control.centred ? SS_CENTER : SS_LEFT), 0};
+    case ControlKind::Frame:
+        // The options inside are the frame's children; the dialog manager
+        // looks into it for Tab and the arrows.
+        return {L"BUTTON", visible | BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::OptionButton:
+        // The tab stop goes to the selected option, set once the group is known.
+        return {L"BUTTON", visible | BS_AUTORADIOBUTTON | (firstOfItsGroup ? WS_GROUP : 0), 0};
+    case ControlKind::ListBox:
+        // Unsorted: the positions must match the hidden lists'.
+        return {L"LISTBOX", visible | tabStop | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
+                WS_EX_CLIENTEDGE};
+    }
+    return {L"STATIC", visible, 0};
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    // A second form in the same process finds the class registered already.
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        ThrowLastError("RegisterClassExW");
+}
+
+template <typename T> T& Element(const std::vector<std::unique_ptr<T>>& array, Index index, const char* name)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= array.size() || !array[static_cast<std::size_t>(index)])
+        throw ControlError(std::string(name) + "(" + std::to_string(index) + "): no such element");
+    return *array[static_cast<std::size_t>(index)];
+}
+
+template <typename T> void PutAt(std::vector<std::unique_ptr<T>>& array, Index index, std::unique_ptr<T> element)
+{
+    const auto at = static_cast<std::size_t>(index < 0 ? 0 : index);
+    if (array.size() <= at) array.resize(at + 1);
+    array[at] = std::move(element);
+}
+
+} // namespace
+
+Win32Form::Win32Form(const window::FormDescription& description, HICON largeIcon, HICON smallIcon)
+    : description_(description)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterWindowClass(instance, &Procedure);
+    windowBrush_ = Brush(description.background);
+
+    const std::wstring title = ToWide(description.title);
+    if (!CreateWindowExW(0, kClassName, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, nullptr, nullptr, instance, this))
+        ThrowLastError("CreateWindowExW");
+    try {
+        if (largeIcon) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon));
+        if (smallIcon) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+
+        const auto& controls = description.controls;
+        for (std::size_t i = 0; i < controls.size(); ++i) Build(controls[i], static_cast<int>(i));
+
+        std::map<std::u16string_view, std::vector<OptionControl*>> groups;
+        for (const auto& placed : placed_)
+            if (placed.description->kind == ControlKind::OptionButton)
+                groups[placed.description->container].push_back(
+                    options_[static_cast<std::size_t>(placed.description->index)].get());
+        for (const auto& [container, group] : groups) OptionControl::Group(group);
+
+        PlaceLabelsBeforeWhatTheyName();
+        Layout(WindowDpi(window_));
+    } catch (...) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+        throw;
+    }
+}
+
+Win32Form::~Win32Form()
+{
+    if (!window_) return; // the user closed it
+    // The controls go first, while their owners here still exist; the
+    // window itself no longer reaches this object.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+void Win32Form::Build(const window::ControlDescription& control, int position)
+{
+    HWND parent = window_;
+    if (!control.container.empty()) {
+        if (HWND frame = Control(control.container)) parent = frame;
+    }
+    bool firstOfItsGroup = true;
+    for (const auto& placed : placed_)
+        if (placed.description->kind == control.kind && placed.description->container == control.container)
+            firstOfItsGroup = false;
+
+    const Creation creation = CreationFor(control, firstOfItsGroup);
+    const std::wstring text = ToWide(control.text);
+    const HWND handle = CreateWindowExW(
+        creation.exStyle, creation.className, text.c_str(), WS_CHILD | creation.style, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + position)), GetModuleHandleW(nullptr), nullptr);
+    if (!handle) ThrowLastError("CreateWindowExW");
+    placed_.push_back({&control, handle, control.hasBackground ? Brush(control.background) : nullptr});
+
+    const Index index = control.index;
+    switch (control.kind) {
+    case ControlKind::TextBox:
+        PutAt(texts_, index, std::make_unique<OutputBoxControl>(handle));
+        break;
+    case ControlKind::Frame:
+        frames_.push_back(std::make_unique<FrameControl>(handle));
+        break;
+    case ControlKind::OptionButton:
+        PutAt(options_, index,
+              std::make_unique<OptionControl>(handle, [this, index] { Deliver(&ClickSink::OptionClick, index); }));
+        break;
+    case ControlKind::ListBox: {
+        auto list = std::make_unique<ListBoxControl>(handle, [this, index] { Deliver(&ClickSink::ListClick, index); });
+        for (auto item : control.items) list->AddItem(item);
+        PutAt(lists_, index, std::move(list));
+        break;
+    }
+    case ControlKind::Label:
+        break;
+    }
+}
+
+// A screen reader names a control without a text of its own (a list box)
+// after the static label just before it in z-order. The z-order is also
+// the tab order, which labels do not take part in, so moving them is free.
+void Win32Form::PlaceLabelsBeforeWhatTheyName()
+{
+    for (const auto& label : placed_) {
+        if (label.description->kind != ControlKind::Label || label.description->text.empty()) continue;
+        for (const auto& target : placed_) {
+            const auto& named = *target.description;
+            if (!named.visible || !named.tabStop || named.accessibleName != label.description->text) continue;
+            if (named.text == named.accessibleName || GetParent(target.handle) != GetParent(label.handle)) continue;
+            const HWND before = GetWindow(target.handle, GW_HWNDPREV);
+            if (before == label.handle) continue;
+            SetWindowPos(label.handle, before ? before : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+}
+
+void Win32Form::Layout(UINT dpi)
+{
+    dpi_ = dpi;
+    const auto pixels = [dpi](int twips) { return window::TwipsToPixels(twips, static_cast<int>(dpi)); };
+    const auto& font = description_.font;
+    UniqueFont scaled(CreateFontW(FontHeight(font.pointSize, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                                  static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, ToWide(font.family).c_str()));
+    for (const auto& placed : placed_) {
+        const auto& bounds = placed.description->bounds;
+        SetWindowPos(placed.handle, nullptr, pixels(bounds.left), pixels(bounds.top), pixels(bounds.width),
+                     pixels(bounds.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(placed.handle, WM_SETFONT, reinterpret_cast<WPARAM>(scaled.get()), TRUE);
+    }
+    font_ = std::move(scaled); // the old font only now, when no control uses it
+    FitClientArea(pixels(description_.clientWidth), pixels(description_.clientHeight));
+}
+
+void Win32Form::FitClientArea(int width, int height)
+{
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(window_, &outer);
+    GetClientRect(window_, &client);
+    const int frameWidth = (outer.right - outer.left) - (client.right - client.left);
+    const int frameHeight = (outer.bottom - outer.top) - (client.bottom - client.top);
+    SetWindowPos(window_, nullptr, 0, 0, width + frameWidth, height + frameHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Form::Show(int showCommand)
+{
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    focus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (!focus_) return;
+    SetFocus(focus_);
+    for (const auto& text : texts_)
+        if (text && text->Handle() == focus_) text->ShowFromTop();
+}
+
+HWND Win32Form::Control(std::u16string_view name, Index index) const
+{
+    for (const auto& placed : placed_)
+        if (placed.description->name == name && placed.description->index == index) return placed.handle;
+    return nullptr;
+}
+
+ListBox& Win32Form::List1(Index index)
+{
+    return Element(lists_, index, "List1");
+}
+OptionButton& Win32Form::Option1(Index index)
+{
+    return Element(options_, index, "Option1");
+}
+TextBox& Win32Form::Text1(Index index)
+{
+    return Element(texts_, index, "Text1");
+}
+
+HBRUSH Win32Form::Brush(window::Colour colour)
+{
+    auto& brush = brushes_[colour.bgr];
+    if (!brush) brush.reset(CreateSolidBrush(colour.bgr)); // 0x00BBGGRR is a COLORREF
+    return brush.get();
+}
+
+const Win32Form::Placed* Win32Form::Find(HWND handle) const
+{
+    for (const auto& placed : placed_)
+        if (placed.handle == handle) return &placed;
+    return nullptr;
+}
+
+LRESULT Win32Form::ControlColour(HDC dc, HWND control)
+{
+    const Placed* placed = Find(control);
+    if (!placed || !placed->background) return 0;
+    SetBkColor(dc, placed->description->background.bgr);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(placed->background);
+}
+
+void Win32Form::Command(HWND control, WORD code)
+{
+    for (const auto& list : lists_)
+        if (list && list->Handle() == control && code == LBN_SELCHANGE) list->SelectionChanged();
+    for (const auto& option : options_)
+        if (option && option->Handle() == control && code == BN_CLICKED) option->Clicked();
+}
+
+void Win32Form::Deliver(void (ClickSink::*event)(Index), Index index)
+{
+    if (sink_) (sink_->*event)(index);
+}
+
+LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
+{
+    if (message == WM_NCCREATE) {
+        auto* created = static_cast<Win32Form*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        created->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(window_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, windowBrush_);
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+        if (const LRESULT brush = ControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            return brush;
+        break;
+    case WM_COMMAND:
+        if (lParam) Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focused = GetFocus();
+            if (focused && IsChild(window_, focused)) focus_ = focused;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (focus_ && IsWindow(focus_)) {
+            SetFocus(focus_);
+            return 0;
+        }
+        break;
+    case kDpiChanged: {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        Layout(HIWORD(wParam));
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+} // namespace ribi::form::win32

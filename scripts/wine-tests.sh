@@ -1,0 +1,20 @@
+#!/bin/sh
+# Runs the cross build's test suite under Wine, headless: the Wine prefix
+# lives in the build tree (never ~/.wine) and is made once, quietly.
+# Usage: scripts/wine-tests.sh BUILD_DIR [JOBS]
+set -eu
+build=$(cd "$1" && pwd)
+jobs=${2:-2}
+
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+# No Mono or Gecko: nothing here needs them, and their installers would ask.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "ribi: preparing the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+fi
+
+# One Wine server for the whole run instead of one per test program.
+exec xvfb-run -a sh -c 'wineserver -p10 && wineboot >/dev/null 2>&1; cd "$0" && ctest -j "$1" --output-on-failure --timeout 120; status=$?; wineserver -k; exit $status' "$build" "$jobs"

@@ -1,0 +1,120 @@
+#include "tests/win32/win32_window.h"
+
+#include "form/win32/message_loop.h"
+
+#include <array>
+
+namespace ribi::testing {
+namespace {
+
+LPARAM At(POINT point)
+{
+    return MAKELPARAM(point.x, point.y);
+}
+
+LPARAM KeyData(WORD key, bool release)
+{
+    const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    LPARAM data = 1 | (scanCode << 16);
+    if (release) data |= (LPARAM{1} << 30) | (LPARAM{1} << 31);
+    return data;
+}
+
+// What GetKeyState reports while a key message is handled.
+class HeldShift {
+public:
+    explicit HeldShift(bool held) : held_(held)
+    {
+        if (!held_) return;
+        GetKeyboardState(saved_.data());
+        auto pressed = saved_;
+        pressed[VK_SHIFT] = pressed[VK_LSHIFT] = 0x80;
+        SetKeyboardState(pressed.data());
+    }
+    ~HeldShift()
+    {
+        if (held_) SetKeyboardState(saved_.data());
+    }
+    HeldShift(const HeldShift&) = delete;
+    HeldShift& operator=(const HeldShift&) = delete;
+
+private:
+    bool held_;
+    std::array<BYTE, 256> saved_{};
+};
+
+} // namespace
+
+Win32Window::Win32Window(const window::FormDescription& description)
+    : form(description), handlers(form, diagnostics), clicks(handlers)
+{
+    form.Connect(clicks);
+    form.Show(SW_SHOWNORMAL);
+    Pump();
+}
+
+void Win32Window::Pump()
+{
+    form::win32::DeliverQueued(form.Handle());
+}
+
+POINT Win32Window::ItemCentre(int row) const
+{
+    SendMessageW(Names(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+    RECT item{};
+    SendMessageW(Names(), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+}
+
+void Win32Window::Click(HWND control, POINT at, Button button)
+{
+    const bool left = button == Button::Left;
+    PostMessageW(control, WM_MOUSEMOVE, 0, At(at));
+    PostMessageW(control, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON, At(at));
+    PostMessageW(control, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, At(at));
+    Pump();
+}
+
+// The system's double click: press, release, then a second press that
+// arrives as WM_LBUTTONDBLCLK, and its release.
+void Win32Window::DoubleClick(HWND control, POINT at)
+{
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, At(at));
+    PostMessageW(control, WM_LBUTTONUP, 0, At(at));
+    PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, At(at));
+    PostMessageW(control, WM_LBUTTONUP, 0, At(at));
+    Pump();
+}
+
+void Win32Window::ClickOption(form::Index index, Button button)
+{
+    RECT client{};
+    GetClientRect(Option(index), &client);
+    Click(Option(index), {client.right - 3, client.bottom / 2}, button);
+}
+
+void Win32Window::Key(WORD key, bool shift)
+{
+    const HeldShift held(shift);
+    const HWND focused = GetFocus();
+    PostMessageW(focused, WM_KEYDOWN, key, KeyData(key, false));
+    PostMessageW(focused, WM_KEYUP, key, KeyData(key, true));
+    Pump();
+}
+
+void Win32Window::Type(std::u16string_view text)
+{
+    const HWND box = Output();
+    SetFocus(box);
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(box));
+    SendMessageW(box, EM_SETSEL, end, static_cast<LPARAM>(end));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
+        // Enter reaches the edit as the character CR, after its key went through the loop.
+        const wchar_t typed = text[i] == u'\n' ? L'\r' : static_cast<wchar_t>(text[i]);
+        PostMessageW(box, WM_CHAR, typed, 1);
+    }
+    Pump();
+}
+
+} // namespace ribi::testing

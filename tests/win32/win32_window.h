@@ -1,0 +1,76 @@
+#pragma once
+
+// The real Win32 window with its handlers, as the program builds it, and
+// the input a user gives it: mouse and key messages posted to the control
+// under the pointer or with the focus, and taken from the queue by the
+// program's own message loop code.
+
+#include "form/win32/win32_form.h"
+#include "selection/handlers.h"
+#include "window/main_form.h"
+
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+
+namespace ribi::testing {
+
+// Counts the clicks the window delivers before handing them on.
+class CountingSink final : public form::ClickSink {
+public:
+    explicit CountingSink(form::ClickSink& next) : next_(next) {}
+    void ListClick(form::Index index) override
+    {
+        ++listClicks;
+        next_.ListClick(index);
+    }
+    void OptionClick(form::Index index) override
+    {
+        ++optionClicks;
+        next_.OptionClick(index);
+    }
+    int listClicks = 0;
+    int optionClicks = 0;
+
+private:
+    form::ClickSink& next_;
+};
+
+enum class Button { Left, Right };
+
+class Win32Window {
+public:
+    explicit Win32Window(const window::FormDescription& description = window::MainFormDescription());
+
+    HWND Control(std::u16string_view name, form::Index index = 0) const { return form.Control(name, index); }
+    HWND Names() const { return Control(u"List1", 0); }
+    HWND Option(form::Index index) const { return Control(u"Option1", index); }
+    HWND Output() const { return Control(u"Text1", 0); }
+
+    // Takes every queued message through the program's loop code.
+    void Pump();
+
+    // The centre of a names list item, scrolled into view first.
+    POINT ItemCentre(int row) const;
+    void Click(HWND control, POINT at, Button button = Button::Left);
+    void DoubleClick(HWND control, POINT at);
+    void ClickItem(int row, Button button = Button::Left) { Click(Names(), ItemCentre(row), button); }
+    // Far right in the option's rectangle, away from its circle and caption.
+    void ClickOption(form::Index index, Button button = Button::Left);
+    // A key pressed and released on the control with the focus.
+    void Key(WORD key, bool shift = false);
+    // Types at the end of the output box, Enter for each line break.
+    void Type(std::u16string_view text);
+
+    std::u16string Shown() { return form.Text1(0).Text(); }
+    bool Checked(form::Index index) const { return SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    form::Index Selected() const { return static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0)); }
+
+    std::ostringstream diagnostics;
+    form::win32::Win32Form form;
+    selection::Handlers handlers;
+    CountingSink clicks;
+};
+
+} // namespace ribi::testing

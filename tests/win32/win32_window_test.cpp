@@ -1,0 +1,405 @@
+// The Win32 window as a pupil meets it: layout, look, first view, and the
+// rules for when a click reaches the handlers.
+
+#include "catalogue/catalogue.h"
+#include "form/control_error.h"
+#include "form/win32/win32_text.h"
+#include "tests/win32/win32_window.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace ribi::testing {
+namespace {
+
+using form::win32::FromWide;
+using form::win32::WindowText;
+
+struct Rect {
+    int left, top, width, height;
+    bool operator==(const Rect&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Rect& r)
+{
+    return out << '{' << r.left << ", " << r.top << ", " << r.width << ", " << r.height << '}';
+}
+
+// Where a control is in its parent's client area.
+Rect Placement(HWND control)
+{
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+Rect ClientSize(HWND window)
+{
+    RECT r{};
+    GetClientRect(window, &r);
+    return {0, 0, r.right, r.bottom};
+}
+
+LONG_PTR Style(HWND control)
+{
+    return GetWindowLongPtrW(control, GWL_STYLE);
+}
+
+std::u16string Item(HWND list, int row)
+{
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()))));
+    return FromWide(text);
+}
+
+COLORREF Pixel(HWND control, int x, int y)
+{
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const HDC dc = GetDC(control);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return colour;
+}
+
+const std::map<std::u16string, Rect> kPixelsAt96{
+    {u"Text1_0", {8, 184, 449, 153}},  {u"Label1_0", {72, 0, 305, 25}},  {u"Frame1_0", {16, 40, 233, 73}},
+    {u"Option1_0", {8, 20, 217, 20}},  {u"Option1_1", {8, 40, 217, 20}}, {u"List1_0", {288, 60, 161, 99}},
+    {u"Label1_1", {288, 40, 161, 20}},
+};
+
+HWND ByKey(const Win32Window& w, const std::u16string& key)
+{
+    const auto split = key.find(u'_');
+    return w.Control(std::u16string_view(key).substr(0, split), static_cast<form::Index>(key[split + 1] - u'0'));
+}
+
+TEST(Win32WindowLayout, FixedClientAreaAndEveryControlAtItsPlace)
+{
+    Win32Window w;
+    EXPECT_EQ(ClientSize(w.form.Handle()), (Rect{0, 0, 469, 345}));
+    EXPECT_EQ(Style(w.form.Handle()) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    EXPECT_EQ(WindowText(w.form.Handle()), u"www.velorna.bg  Велорна");
+
+    for (const auto& [key, rect] : kPixelsAt96) {
+        const HWND control = ByKey(w, key);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(Placement(control), rect) << std::string(key.begin(), key.end());
+        EXPECT_TRUE(IsWindowVisible(control));
+    }
+    EXPECT_EQ(GetParent(w.Option(0)), w.Control(u"Frame1"));
+    EXPECT_EQ(GetParent(w.Option(1)), w.Control(u"Frame1"));
+    const Rect label = Placement(w.Control(u"Label1", 1));
+    EXPECT_EQ(label.top + label.height, Placement(w.Names()).top); // the label sits on the list
+}
+
+TEST(Win32WindowLayout, ScalesFromTwipsWhenTheDpiChanges)
+{
+    Win32Window w;
+    RECT suggested{};
+    GetWindowRect(w.form.Handle(), &suggested);
+    SendMessageW(w.form.Handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(w.form.Dpi(), 144u);
+    EXPECT_EQ(ClientSize(w.form.Handle()), (Rect{0, 0, 704, 518}));
+    EXPECT_EQ(Placement(w.Option(1)), (Rect{12, 60, 326, 30}));
+    EXPECT_EQ(Placement(w.Names()), (Rect{432, 90, 242, 149}));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(w.Names(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -24); // 12 points at 144 dots per inch
+}
+
+TEST(Win32WindowLayout, ControlKindsAndTheHiddenLists)
+{
+    Win32Window w;
+    const LONG_PTR names = Style(w.Names());
+    EXPECT_TRUE(names & LBS_NOTIFY);
+    EXPECT_FALSE(names & LBS_SORT);
+    const LONG_PTR output = Style(w.Output());
+    EXPECT_TRUE((output & ES_MULTILINE) && (output & WS_VSCROLL));
+    EXPECT_FALSE(output & ES_AUTOHSCROLL); // long lines wrap
+    EXPECT_EQ(Style(w.Control(u"Frame1")) & BS_TYPEMASK, BS_GROUPBOX);
+    for (form::Index i : {0, 1}) EXPECT_EQ(Style(w.Option(i)) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+    for (form::Index i : {0, 1}) EXPECT_EQ(Style(w.Control(u"Label1", i)) & SS_TYPEMASK, SS_CENTER);
+
+    const auto& rows = catalogue::species();
+    for (form::Index list : {1, 2}) {
+        const HWND hidden = w.Control(u"List1", list);
+        EXPECT_FALSE(IsWindowVisible(hidden));
+        EXPECT_FALSE(Style(hidden) & WS_TABSTOP);
+        ASSERT_EQ(SendMessageW(hidden, LB_GETCOUNT, 0, 0), 18);
+    }
+    ASSERT_EQ(SendMessageW(w.Names(), LB_GETCOUNT, 0, 0), 18);
+    for (int p = 0; p < 18; ++p) {
+        const auto at = static_cast<std::size_t>(p);
+        EXPECT_EQ(Item(w.Names(), p), rows[at].name); // stored order, not sorted
+        EXPECT_EQ(Item(w.Control(u"List1", 1), p), rows[at].typeCode);
+        EXPECT_EQ(Item(w.Control(u"List1", 2), p), rows[at].description);
+    }
+}
+
+TEST(Win32WindowLook, BackgroundsAreTheirColoursToTheUnit)
+{
+    Win32Window w;
+    EXPECT_EQ(Pixel(w.form.Handle(), 3, 30), RGB(192, 192, 255)) << "window";
+    EXPECT_EQ(Pixel(w.form.Handle(), 3, 170), RGB(192, 192, 255)) << "window";
+    EXPECT_EQ(Pixel(w.Control(u"Label1", 0), 3, 20), RGB(255, 192, 128)) << "banner";
+    EXPECT_EQ(Pixel(w.Control(u"Label1", 1), 3, 17), RGB(255, 192, 128)) << "names label";
+    EXPECT_EQ(Pixel(w.Control(u"Frame1"), 6, 66), RGB(128, 255, 128)) << "frame";
+    EXPECT_EQ(Pixel(w.Control(u"Frame1"), 228, 30), RGB(128, 255, 128)) << "frame";
+    for (form::Index i : {0, 1}) EXPECT_EQ(Pixel(w.Option(i), 214, 3), RGB(255, 128, 0)) << "option " << i;
+    RECT inside{};
+    GetClientRect(w.Names(), &inside);
+    w.ClickItem(0); // the selected item has the system's colour, the rest the list's
+    EXPECT_EQ(Pixel(w.Names(), inside.right - 4, inside.bottom - 4), RGB(128, 128, 128)) << "names list";
+}
+
+TEST(Win32WindowLook, EveryControlUsesTheWindowFont)
+{
+    Win32Window w;
+    for (const auto& control : window::MainFormDescription().controls) {
+        const auto font =
+            reinterpret_cast<HFONT>(SendMessageW(w.Control(control.name, control.index), WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr);
+        LOGFONTW logical{};
+        ASSERT_EQ(GetObjectW(font, sizeof logical, &logical), static_cast<int>(sizeof logical));
+        EXPECT_EQ(std::wstring(logical.lfFaceName), L"Times New Roman");
+        EXPECT_EQ(logical.lfHeight, -16); // 12 points at 96 dots per inch
+        EXPECT_EQ(logical.lfWeight, 400);
+        EXPECT_EQ(logical.lfCharSet, RUSSIAN_CHARSET);
+        EXPECT_FALSE(logical.lfItalic || logical.lfUnderline || logical.lfStrikeOut);
+    }
+}
+
+// A screen reader names a control from its own text, or a list box from
+// the label just before it in z-order.
+TEST(Win32WindowLook, ScreenReaderNamesEveryControl)
+{
+    Win32Window w;
+    const HWND before = GetWindow(w.Names(), GW_HWNDPREV);
+    EXPECT_EQ(before, w.Control(u"Label1", 1));
+    EXPECT_EQ(WindowText(before), u"Име на риба");
+    EXPECT_EQ(WindowText(w.Control(u"Frame1")), u"Тип риби");
+    EXPECT_EQ(WindowText(w.Option(0)), u"Непасажни");
+    EXPECT_EQ(WindowText(w.Option(1)), u"Пасажни");
+}
+
+TEST(Win32WindowFirstView, TaskStatementFromTheTopNothingSelectedFocusInTheOutput)
+{
+    Win32Window w;
+    EXPECT_EQ(w.Shown(), catalogue::taskStatement());
+    DWORD start = 1;
+    DWORD end = 1;
+    SendMessageW(w.Output(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u); // caret at the start, nothing selected
+    EXPECT_EQ(end, 0u);
+    EXPECT_EQ(SendMessageW(w.Output(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_EQ(w.Selected(), -1);
+    EXPECT_FALSE(w.Checked(0) || w.Checked(1));
+    EXPECT_EQ(GetFocus(), w.Output());
+    EXPECT_EQ(w.clicks.listClicks + w.clicks.optionClicks, 0);
+}
+
+TEST(Win32WindowKeyboard, TabCyclesOutputOptionGroupAndList)
+{
+    Win32Window w;
+    const std::u16string before = w.Shown();
+    w.Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), w.Option(0));
+    w.Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), w.Names());
+    w.Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), w.Output());
+    EXPECT_EQ(w.Shown(), before); // no tab was typed
+    w.Key(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), w.Names());
+    w.Key(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), w.Option(0));
+    EXPECT_EQ(w.clicks.listClicks + w.clicks.optionClicks, 0); // focus alone shows nothing
+    EXPECT_FALSE(w.Checked(0) || w.Checked(1));
+
+    // Once a type is selected, the group's tab stop is that option.
+    w.ClickOption(1);
+    SetFocus(w.Output());
+    w.Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), w.Option(1));
+    w.ClickItem(9); // сом moves the selection, and the tab stop, to option 0
+    SetFocus(w.Output());
+    w.Key(VK_TAB);
+    EXPECT_EQ(GetFocus(), w.Option(0));
+}
+
+TEST(Win32WindowKeyboard, ArrowsInTheListShowTheNextSpecies)
+{
+    Win32Window w;
+    SetFocus(w.Names());
+    w.Key(VK_DOWN); // from no selection to the first species
+    EXPECT_EQ(w.Selected(), 0);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: есетра\r\n"));
+    w.Key(VK_DOWN);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: калкан\r\n"));
+    w.Key(VK_UP);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: есетра\r\n"));
+    EXPECT_EQ(w.clicks.listClicks, 3);
+    w.Key(VK_UP); // already at the top: no change, no click
+    EXPECT_EQ(w.clicks.listClicks, 3);
+    w.Key(VK_END);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: щука\r\n"));
+    EXPECT_TRUE(w.Checked(0));
+    EXPECT_EQ(GetFocus(), w.Names());
+}
+
+TEST(Win32WindowKeyboard, ArrowsAndSpaceInTheOptionGroupListAType)
+{
+    Win32Window w;
+    w.Key(VK_TAB);
+    ASSERT_EQ(GetFocus(), w.Option(0));
+    w.Key(VK_SPACE);
+    EXPECT_TRUE(w.Checked(0));
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочен тип риба: Непасажни\r\n"));
+    w.Key(VK_DOWN);
+    EXPECT_TRUE(w.Checked(1));
+    EXPECT_FALSE(w.Checked(0));
+    EXPECT_EQ(GetFocus(), w.Option(1));
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочен тип риба: Пасажни\r\n"));
+    w.Key(VK_DOWN); // round to the first option
+    EXPECT_TRUE(w.Checked(0));
+    w.Key(VK_LEFT);
+    EXPECT_TRUE(w.Checked(1));
+    EXPECT_EQ(w.clicks.optionClicks, 4);
+    EXPECT_EQ(w.clicks.listClicks, 0);
+}
+
+// The window is no dialog: Escape and Enter in the output box are keys of the box.
+TEST(Win32WindowKeyboard, EscapeAndEnterStayInTheOutputBox)
+{
+    Win32Window w;
+    w.Type(u"x");
+    w.Key(VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(w.form.Handle()));
+    w.Key(VK_RETURN);
+    EXPECT_TRUE(w.Shown().ends_with(u"x\r\n"));
+    EXPECT_EQ(GetFocus(), w.Output());
+}
+
+TEST(Win32WindowMouse, ListClickRules)
+{
+    Win32Window w;
+    w.ClickItem(2);
+    EXPECT_EQ(w.clicks.listClicks, 1);
+    EXPECT_EQ(w.Selected(), 2);
+    EXPECT_EQ(GetFocus(), w.Names());
+
+    w.Type(u"x");
+    w.ClickItem(2); // the selected item again still shows it
+    EXPECT_EQ(w.clicks.listClicks, 2);
+    EXPECT_FALSE(w.Shown().ends_with(u"x"));
+
+    w.ClickItem(5, Button::Right); // selects nothing, shows nothing
+    EXPECT_EQ(w.clicks.listClicks, 2);
+    EXPECT_EQ(w.Selected(), 2);
+
+    w.DoubleClick(w.Names(), w.ItemCentre(6));
+    EXPECT_EQ(w.clicks.listClicks, 3); // one click for a double click
+    EXPECT_EQ(w.Selected(), 6);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: сардина\r\n"));
+}
+
+TEST(Win32WindowMouse, DragEndsShowingTheSpeciesItEndsOn)
+{
+    Win32Window w;
+    const POINT from = w.ItemCentre(0);
+    const POINT to = w.ItemCentre(3);
+    PostMessageW(w.Names(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    PostMessageW(w.Names(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    PostMessageW(w.Names(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    w.Pump();
+    EXPECT_EQ(w.Selected(), 3);
+    EXPECT_EQ(w.clicks.listClicks, 1);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: костур\r\n"));
+    EXPECT_TRUE(w.Checked(1));
+}
+
+TEST(Win32WindowMouse, OptionClickRules)
+{
+    Win32Window w;
+    w.ClickItem(9); // сом selects "Непасажни" through a write, nested
+    EXPECT_EQ(w.clicks.optionClicks, 1);
+    EXPECT_TRUE(w.Checked(0));
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: сом\r\n"));
+
+    w.ClickOption(0); // the selected option lists its type
+    EXPECT_EQ(w.clicks.optionClicks, 2);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочен тип риба: Непасажни\r\n"));
+
+    w.ClickOption(1, Button::Right);
+    EXPECT_FALSE(w.Checked(1));
+    EXPECT_EQ(w.clicks.optionClicks, 2);
+
+    // Anywhere in the option's 217 by 20 rectangle counts, its circle too.
+    w.Click(w.Option(1), {2, 10});
+    EXPECT_TRUE(w.Checked(1));
+    EXPECT_FALSE(w.Checked(0));
+    w.Click(w.Option(0), {216, 19});
+    EXPECT_TRUE(w.Checked(0));
+    EXPECT_EQ(w.clicks.optionClicks, 4);
+    w.Click(w.Option(1), {217, 10}); // just outside
+    EXPECT_TRUE(w.Checked(0));
+    EXPECT_EQ(w.handlers.Guard(), selection::ClickGuard::Idle);
+}
+
+TEST(Win32WindowOutput, KeepsCrLfAndShowsEachOutputFromItsTop)
+{
+    Win32Window w;
+    w.ClickOption(1);
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_ALL;
+    GetScrollInfo(w.Output(), SB_VERT, &scroll);
+    EXPECT_GT(scroll.nMax - static_cast<int>(scroll.nPage) + 1, 0); // twelve lines do not fit
+    SendMessageW(w.Output(), WM_VSCROLL, SB_BOTTOM, 0);
+    ASSERT_GT(SendMessageW(w.Output(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    w.ClickOption(0);
+    EXPECT_EQ(SendMessageW(w.Output(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    DWORD start = 1;
+    SendMessageW(w.Output(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    EXPECT_EQ(start, 0u);
+
+    w.Type(u"\r\nбележка");
+    EXPECT_TRUE(w.Shown().ends_with(u"щука\r\n\r\nбележка")); // typed Enter reads back as CR LF
+}
+
+// A control operation that fails inside a click ends that handler, not the
+// window: a type code without its option.
+TEST(Win32WindowRobustness, FailingOperationStopsOnlyTheHandler)
+{
+    window::FormDescription broken = window::MainFormDescription();
+    for (auto& control : broken.controls)
+        if (control.name == u"List1" && control.index == 1) {
+            control.items[9] = u"2"; // сом
+        }
+    Win32Window w(broken);
+    w.ClickItem(9);
+    EXPECT_EQ(w.diagnostics.str(), "ribi: ShowSpecies stopped: Option1(2): no such element\n");
+    EXPECT_EQ(w.Shown(), catalogue::taskStatement());
+    EXPECT_EQ(w.handlers.Guard(), selection::ClickGuard::Idle);
+    w.ClickItem(0);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: есетра\r\n"));
+
+    EXPECT_THROW(w.form.Option1(2), form::ControlError);
+    EXPECT_THROW(w.form.List1(0).List(18), form::ControlError);
+}
+
+TEST(Win32WindowLifetime, ClosingTheWindowEndsItAndTheFormOutlivesIt)
+{
+    Win32Window w;
+    const HWND window = w.form.Handle();
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    w.Pump();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(w.form.Handle(), nullptr);
+}
+
+} // namespace
+} // namespace ribi::testing

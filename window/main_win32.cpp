@@ -1,0 +1,37 @@
+// The Windows program: the main window on the Win32 API.
+
+#include "form/win32/gdi_handles.h"
+#include "form/win32/message_loop.h"
+#include "form/win32/win32_form.h"
+#include "selection/handlers.h"
+#include "window/main_form.h"
+
+#include <windows.h>
+
+#include <iostream>
+
+namespace {
+
+constexpr int kIconResource = 1; // window/ribi.rc
+
+ribi::form::win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
+{
+    return ribi::form::win32::UniqueIcon(
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
+                                      GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR)));
+}
+
+} // namespace
+
+// The command line is not read: the program has none.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    const auto largeIcon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
+    const auto smallIcon = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
+
+    ribi::form::win32::Win32Form form(ribi::window::MainFormDescription(), largeIcon.get(), smallIcon.get());
+    ribi::selection::Handlers handlers(form, std::cerr);
+    form.Connect(handlers);
+    form.Show(showCommand);
+    return ribi::form::win32::RunMessageLoop(form.Handle());
+}

@@ -15,6 +15,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
 fi
+# Xvfb has no window manager: Wine would wait for one (two seconds) every
+# time a window goes, unless its windows are its own to manage.
+if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+fi
 
 # One Wine server for the whole run instead of one per test program.
 exec xvfb-run -a sh -c 'wineserver -p10 && wineboot >/dev/null 2>&1; cd "$0" && ctest -j "$1" --output-on-failure --timeout 120; status=$?; wineserver -k; exit $status' "$build" "$jobs"

@@ -1,0 +1,32 @@
+cmake_minimum_required(VERSION 3.25)
+# ribi.exe must start on a bare Windows: a 32-bit GUI program whose every
+# DLL is the system's own (the C++ runtime is linked in), with its
+# DPI-aware manifest embedded.
+# Usage: cmake -DOBJDUMP=... -DPROGRAM=ribi.exe -P check_program_image.cmake
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} cannot read ${PROGRAM}")
+endif()
+
+if(NOT dump MATCHES "Magic[ \t]+010b[ \t]+\\(PE32\\)")
+  message(FATAL_ERROR "${PROGRAM} is not a 32-bit (PE32) image")
+endif()
+if(NOT dump MATCHES "Subsystem[ \t]+00000002[ \t]+\\(Windows GUI\\)")
+  message(FATAL_ERROR "${PROGRAM} is not a GUI program: it would open a console")
+endif()
+
+set(system_dlls gdi32.dll kernel32.dll msvcrt.dll user32.dll)
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+foreach(import IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${import}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" dll)
+  if(NOT dll IN_LIST system_dlls)
+    message(FATAL_ERROR "${PROGRAM} needs ${dll}, which Windows does not have")
+  endif()
+endforeach()
+
+file(STRINGS ${PROGRAM} awareness REGEX "PerMonitorV2")
+if(NOT awareness)
+  message(FATAL_ERROR "${PROGRAM} has no per-monitor DPI-aware manifest")
+endif()

@@ -66,40 +66,40 @@ void Add(Results& results, const std::string& name, const ribi::bench::StartupRu
 
 // Each iteration starts the bare window and the program, in turn first, so
 // that neither always finds the other's pages freshly cached.
+void Startup(benchmark::State& state, Results& results, const std::string& platform)
+{
+    if (platform == "xcb" && !HasADisplay()) {
+        state.SkipWithError("no DISPLAY: run under xvfb-run");
+        return;
+    }
+    const std::string key = "startup/" + platform;
+    bool bareFirst = true;
+    for (auto _ : state) {
+        std::optional<ribi::bench::StartupRun> bare, program;
+        if (bareFirst) bare = ribi::bench::MeasureStartup(StartupWindow::Bare, platform);
+        program = ribi::bench::MeasureStartup(StartupWindow::Program, platform);
+        if (!bareFirst) bare = ribi::bench::MeasureStartup(StartupWindow::Bare, platform);
+        bareFirst = !bareFirst;
+        if (!bare || !program) {
+            state.SkipWithError("a child process failed");
+            return;
+        }
+        state.SetIterationTime(program->totalMs / 1e3);
+        Add(results, key + "/program", *program);
+        Add(results, key + "/bare", *bare);
+    }
+    const double bareMs = results.Median(key + "/bare/total");
+    const double residentMiB = results.Median(key + "/program/rss");
+    state.counters["bare_ms"] = bareMs;
+    state.counters["ratio"] = results.Median(key + "/program/total") / bareMs;
+    state.counters["rss_MiB"] = residentMiB;
+    state.counters["rss_ratio"] = residentMiB / results.Median(key + "/bare/rss");
+}
+
 void RegisterStartup(Results& results, const std::string& platform)
 {
-    const std::string name = "startup_" + platform;
-    benchmark::RegisterBenchmark(name.c_str(),
-                                 [&results, platform](benchmark::State& state) {
-                                     if (platform == "xcb" && !HasADisplay()) {
-                                         state.SkipWithError("no DISPLAY: run under xvfb-run");
-                                         return;
-                                     }
-                                     const std::string key = "startup/" + platform;
-                                     bool bareFirst = true;
-                                     for (auto _ : state) {
-                                         std::optional<ribi::bench::StartupRun> bare, program;
-                                         if (bareFirst)
-                                             bare = ribi::bench::MeasureStartup(StartupWindow::Bare, platform);
-                                         program = ribi::bench::MeasureStartup(StartupWindow::Program, platform);
-                                         if (!bareFirst)
-                                             bare = ribi::bench::MeasureStartup(StartupWindow::Bare, platform);
-                                         bareFirst = !bareFirst;
-                                         if (!bare || !program) {
-                                             state.SkipWithError("a child process failed");
-                                             return;
-                                         }
-                                         state.SetIterationTime(program->totalMs / 1e3);
-                                         Add(results, key + "/program", *program);
-                                         Add(results, key + "/bare", *bare);
-                                     }
-                                     const double bareMs = results.Median(key + "/bare/total");
-                                     state.counters["bare_ms"] = bareMs;
-                                     state.counters["ratio"] = results.Median(key + "/program/total") / bareMs;
-                                     state.counters["rss_MiB"] = results.Median(key + "/program/rss");
-                                     state.counters["rss_ratio"] =
-                                         results.Median(key + "/program/rss") / results.Median(key + "/bare/rss");
-                                 })
+    benchmark::RegisterBenchmark(("startup_" + platform).c_str(),
+                                 [&results, platform](benchmark::State& state) { Startup(state, results, platform); })
         ->UseManualTime()
         ->Iterations(kStartupRuns)
         ->Unit(benchmark::kMillisecond);

@@ -77,12 +77,12 @@ void Win32Window::Click(HWND control, POINT at, Button button)
 
 // The system's double click: press, release, then a second press that
 // arrives as WM_LBUTTONDBLCLK, and its release.
-void Win32Window::DoubleClick(HWND control, POINT at)
+void Win32Window::DoubleClick(HWND control, POINT first, POINT second)
 {
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, At(at));
-    PostMessageW(control, WM_LBUTTONUP, 0, At(at));
-    PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, At(at));
-    PostMessageW(control, WM_LBUTTONUP, 0, At(at));
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, At(first));
+    PostMessageW(control, WM_LBUTTONUP, 0, At(first));
+    PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, At(second));
+    PostMessageW(control, WM_LBUTTONUP, 0, At(second));
     Pump();
 }
 

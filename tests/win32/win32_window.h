@@ -54,7 +54,9 @@ public:
     // The centre of a names list item, scrolled into view first.
     POINT ItemCentre(int row) const;
     void Click(HWND control, POINT at, Button button = Button::Left);
-    void DoubleClick(HWND control, POINT at);
+    // The second press may land elsewhere, as when the pointer moves in between.
+    void DoubleClick(HWND control, POINT first, POINT second);
+    void DoubleClick(HWND control, POINT at) { DoubleClick(control, at, at); }
     void ClickItem(int row, Button button = Button::Left) { Click(Names(), ItemCentre(row), button); }
     // Far right in the option's rectangle, away from its circle and caption.
     void ClickOption(form::Index index, Button button = Button::Left);

@@ -304,6 +304,15 @@ TEST(Win32WindowMouse, ListClickRules)
     EXPECT_EQ(w.clicks.listClicks, 3); // one click for a double click
     EXPECT_EQ(w.Selected(), 6);
     EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: сардина\r\n"));
+
+    // A second press on the next item is a click on that item.
+    const POINT sixth = w.ItemCentre(6);
+    RECT item{};
+    SendMessageW(w.Names(), LB_GETITEMRECT, 7, reinterpret_cast<LPARAM>(&item));
+    w.DoubleClick(w.Names(), sixth, {sixth.x, sixth.y + (item.bottom - item.top)});
+    EXPECT_EQ(w.Selected(), 7);
+    EXPECT_EQ(w.clicks.listClicks, 5);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: сафрид\r\n"));
 }
 
 TEST(Win32WindowMouse, DragEndsShowingTheSpeciesItEndsOn)

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
+#include <vector>
 
 namespace ribi::testing {
 namespace {
@@ -408,6 +410,40 @@ TEST(Win32WindowLifetime, ClosingTheWindowEndsItAndTheFormOutlivesIt)
     w.Pump();
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(w.form.Handle(), nullptr);
+}
+
+// Each brush and the font live as long as the form, and no longer; a
+// new DPI replaces the font.
+TEST(Win32WindowLifetime, BrushesAndFontsGoWithTheForm)
+{
+    std::vector<HGDIOBJ> owned;
+    {
+        form::win32::Win32Form form(window::MainFormDescription());
+        const HDC dc = GetDC(form.Handle());
+        for (const auto& [message, name, index] : {std::tuple{WM_CTLCOLORSTATIC, u"Label1", 0},
+                                                   {WM_CTLCOLORSTATIC, u"Frame1", 0},
+                                                   {WM_CTLCOLORSTATIC, u"Option1", 1},
+                                                   {WM_CTLCOLORLISTBOX, u"List1", 0}}) {
+            const HWND control = form.Control(name, static_cast<form::Index>(index));
+            owned.push_back(reinterpret_cast<HGDIOBJ>(
+                SendMessageW(form.Handle(), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control))));
+            EXPECT_EQ(GetObjectType(owned.back()), static_cast<DWORD>(OBJ_BRUSH));
+        }
+        ReleaseDC(form.Handle(), dc);
+
+        const auto fontOf = [&] {
+            return reinterpret_cast<HGDIOBJ>(SendMessageW(form.Control(u"Text1"), WM_GETFONT, 0, 0));
+        };
+        const HGDIOBJ first = fontOf();
+        RECT suggested{};
+        GetWindowRect(form.Handle(), &suggested);
+        SendMessageW(form.Handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(120, 120),
+                     reinterpret_cast<LPARAM>(&suggested));
+        EXPECT_EQ(GetObjectType(first), 0u) << "the font for the old DPI is freed";
+        owned.push_back(fontOf());
+        EXPECT_EQ(GetObjectType(owned.back()), static_cast<DWORD>(OBJ_FONT));
+    }
+    for (const HGDIOBJ object : owned) EXPECT_EQ(GetObjectType(object), 0u);
 }
 
 } // namespace

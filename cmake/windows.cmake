@@ -3,6 +3,7 @@
 enable_language(RC)
 
 add_library(ribi_win32 STATIC
+  form/win32/control_styles.cpp
   form/win32/dpi.cpp
   form/win32/frame_control.cpp
   form/win32/list_box_control.cpp

@@ -1,6 +1,7 @@
 #include "form/win32/win32_form.h"
 
 #include "form/control_error.h"
+#include "form/win32/control_styles.h"
 #include "form/win32/dpi.h"
 #include "form/win32/frame_control.h"
 #include "form/win32/list_box_control.h"
@@ -24,38 +25,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 [[noreturn]] void ThrowLastError(const char* what)
 {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
-}
-
-struct Creation {
-    const wchar_t* className;
-    DWORD style;
-    DWORD exStyle;
-};
-
-Creation CreationFor(const window::ControlDescription& control, bool firstOfItsGroup)
-{
-    const DWORD visible = control.visible ? WS_VISIBLE : 0;
-    const DWORD tabStop = control.visible && control.tabStop ? WS_TABSTOP : 0;
-    switch (control.kind) {
-    case ControlKind::TextBox:
-        // No ES_AUTOHSCROLL: long lines wrap at the box's width.
-        return {L"EDIT", visible | tabStop | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                WS_EX_CLIENTEDGE};
-    case ControlKind::Label:
-        return {L"STATIC", visible | SS_NOPREFIX | (control.centred ? SS_CENTER : SS_LEFT), 0};
-    case ControlKind::Frame:
-        // The options inside are the frame's children; the dialog manager
-        // looks into it for Tab and the arrows.
-        return {L"BUTTON", visible | BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-    case ControlKind::OptionButton:
-        // The tab stop goes to the selected option, set once the group is known.
-        return {L"BUTTON", visible | BS_AUTORADIOBUTTON | (firstOfItsGroup ? WS_GROUP : 0), 0};
-    case ControlKind::ListBox:
-        // Unsorted: the positions must match the hidden lists'.
-        return {L"LISTBOX", visible | tabStop | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
-                WS_EX_CLIENTEDGE};
-    }
-    return {L"STATIC", visible, 0};
 }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
@@ -123,6 +92,7 @@ Win32Form::Win32Form(const window::FormDescription& description, HICON largeIcon
 
 Win32Form::~Win32Form()
 {
+    sink_ = nullptr;      // nothing reaches the handlers from a window going away
     if (!window_) return; // the user closed it
     // The controls go first, while their owners here still exist; the
     // window itself no longer reaches this object.

@@ -1,0 +1,21 @@
+#pragma once
+
+// Which system control each kind of control of a description is made as,
+// with which styles.
+
+#include "window/form_description.h"
+
+#include <windows.h>
+
+namespace ribi::form::win32 {
+
+struct Creation {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// `firstOfItsGroup`: no control of its kind came before it in its container.
+Creation CreationFor(const window::ControlDescription& control, bool firstOfItsGroup);
+
+} // namespace ribi::form::win32

@@ -24,14 +24,15 @@ ribi::form::win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int widthMetri
 } // namespace
 
 // The command line is not read: the program has none.
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE hInstance, [[maybe_unused]] HINSTANCE hPrevInstance, [[maybe_unused]] LPWSTR lpCmdLine,
+                    int nShowCmd)
 {
-    const auto largeIcon = LoadProgramIcon(instance, SM_CXICON, SM_CYICON);
-    const auto smallIcon = LoadProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
+    const auto largeIcon = LoadProgramIcon(hInstance, SM_CXICON, SM_CYICON);
+    const auto smallIcon = LoadProgramIcon(hInstance, SM_CXSMICON, SM_CYSMICON);
 
     ribi::form::win32::Win32Form form(ribi::window::MainFormDescription(), largeIcon.get(), smallIcon.get());
     ribi::selection::Handlers handlers(form, std::cerr);
     form.Connect(handlers);
-    form.Show(showCommand);
+    form.Show(nShowCmd);
     return ribi::form::win32::RunMessageLoop(form.Handle());
 }

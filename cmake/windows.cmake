@@ -19,6 +19,11 @@ target_link_libraries(ribi_win32 PUBLIC ribi_core user32 gdi32)
 
 add_executable(ribi WIN32 window/main_win32.cpp window/ribi.rc)
 target_link_libraries(ribi PRIVATE ribi_win32)
+# The version in the resources is the project's.
+configure_file(window/version.h.in ${PROJECT_BINARY_DIR}/generated/ribi_version.h @ONLY)
+target_include_directories(ribi PRIVATE ${PROJECT_BINARY_DIR}/generated)
+set_property(SOURCE window/ribi.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${PROJECT_SOURCE_DIR}/window/version_info.rc ${PROJECT_BINARY_DIR}/generated/ribi_version.h)
 set_target_properties(ribi PROPERTIES OUTPUT_NAME ribi)
 if(MINGW)
   target_link_options(ribi PRIVATE -municode -s)

@@ -1,5 +1,8 @@
 // What the shipped program carries besides code: the icon the window and
-// Explorer show, and the manifest that keeps Windows from stretching it.
+// Explorer show, the manifest that keeps Windows from stretching it, and
+// the version information Explorer shows under Properties.
+
+#include "ribi_version.h"
 
 #include <windows.h>
 
@@ -8,6 +11,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ribi::testing {
 namespace {
@@ -67,6 +71,59 @@ TEST_F(ProgramResources, ManifestDeclaresPerMonitorDpiAwareness)
     EXPECT_NE(manifest.find("<dpiAwareness"), std::string_view::npos);
     EXPECT_NE(manifest.find("PerMonitorV2"), std::string_view::npos);
     EXPECT_NE(manifest.find("true/pm"), std::string_view::npos); // systems before Windows 10 1607
+}
+
+// The whole version resource as the system reads it from the file.
+std::vector<BYTE> VersionInfo()
+{
+    const std::wstring path = ProgramPath();
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
+    std::vector<BYTE> info(size);
+    if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, info.data())) info.clear();
+    return info;
+}
+
+std::wstring VersionString(std::vector<BYTE>& info, const std::wstring& name)
+{
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring key = L"\\StringFileInfo\\040204B0\\" + name;
+    if (!VerQueryValueW(info.data(), key.c_str(), &value, &length) || length == 0) return L"(none)";
+    return {static_cast<const wchar_t*>(value), length - 1}; // the length counts the terminating null
+}
+
+TEST(ProgramVersion, BulgarianStringsAndTheProjectVersion)
+{
+    auto info = VersionInfo();
+    ASSERT_FALSE(info.empty()) << "ribi.exe has no version resource";
+
+    void* value = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", &value, &length));
+    ASSERT_EQ(length, 4u);
+    const auto* translation = static_cast<const WORD*>(value);
+    EXPECT_EQ(translation[0], 0x0402); // Bulgarian
+    EXPECT_EQ(translation[1], 1200);   // UTF-16
+
+    // Read back as UTF-16: Cyrillic read as another code page would differ here.
+    EXPECT_EQ(VersionString(info, L"ProductName"), L"Пасажни и непасажни риби");
+    EXPECT_EQ(VersionString(info, L"FileDescription"), L"Учебна програма за видовете риби и живота на пасажи");
+    EXPECT_EQ(VersionString(info, L"CompanyName"), L"Велорна");
+    const std::string text = RIBI_VERSION_TEXT;
+    EXPECT_EQ(VersionString(info, L"ProductVersion"), std::wstring(text.begin(), text.end()));
+    EXPECT_EQ(VersionString(info, L"FileVersion"), std::wstring(text.begin(), text.end()));
+    EXPECT_EQ(VersionString(info, L"OriginalFilename"), L"ribi.exe");
+
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", &value, &length));
+    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    const WORD numbers[] = {RIBI_VERSION_NUMBERS};
+    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(numbers[1], numbers[0])));
+    EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(numbers[3], numbers[2])));
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
 } // namespace

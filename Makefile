@@ -31,9 +31,11 @@ test-windows: windows
 	@scripts/install-packages.sh window-tests
 	@scripts/wine-tests.sh $(WINDOWS_BUILD) $(JOBS)
 
-# The Debian package, in $(BUILD)/packages/.
-package: build
+# The Debian package, in $(BUILD)/packages/, and the Windows zip, in
+# $(WINDOWS_BUILD)/packages/ (whose Cyrillic file name needs a UTF-8 locale).
+package: build windows
 	@cd $(BUILD) && cpack -G DEB
+	@cd $(WINDOWS_BUILD) && LC_ALL=C.UTF-8 cpack -G ZIP
 
 # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
 # and LeakSanitizer; only system libraries may be suppressed.

@@ -46,3 +46,15 @@ if(CMAKE_CROSSCOMPILING)
     endif()
   endif()
 endif()
+
+# `make package`: a zip to unpack anywhere, the program and how to start it
+# side by side at its top.
+install(TARGETS ribi RUNTIME DESTINATION .)
+install(FILES packaging/windows/ПРОЧЕТИ.txt DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME ribi)
+set(CPACK_PACKAGE_VENDOR "Велорна")
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+set(CPACK_PACKAGE_FILE_NAME ribi-${PROJECT_VERSION}-win32)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)

@@ -47,9 +47,9 @@ sanitize: deps
 	@cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && $(SANITIZE_ENV) ctest -j $(JOBS) --output-on-failure --timeout 300
 
-tidy: build
+tidy: build windows
 	@scripts/install-packages.sh checks
-	@scripts/run-clang-tidy.sh $(BUILD)
+	@scripts/run-clang-tidy.sh $(BUILD) $(WINDOWS_BUILD)
 
 # Google Benchmark over the Qt window, Release build in its own directory;
 # run under Xvfb so that start-up is measured on X as well as offscreen.

@@ -116,7 +116,7 @@ TEST(Win32WindowLayout, HiddenListsHoldTheCatalogueAndCannotBeReached)
 {
     Win32Window w;
     const auto& rows = catalogue::species();
-    for (form::Index list : {1, 2}) {
+    for (const form::Index list : {form::Index{1}, form::Index{2}}) {
         const HWND hidden = w.Control(u"List1", list);
         EXPECT_FALSE(IsWindowVisible(hidden));
         EXPECT_FALSE(Style(hidden) & WS_TABSTOP);
@@ -140,7 +140,8 @@ TEST(Win32WindowLook, BackgroundsAreTheirColoursToTheUnit)
     EXPECT_EQ(Pixel(w.Control(u"Label1", 1), 3, 17), RGB(255, 192, 128)) << "names label";
     EXPECT_EQ(Pixel(w.Control(u"Frame1"), 6, 66), RGB(128, 255, 128)) << "frame";
     EXPECT_EQ(Pixel(w.Control(u"Frame1"), 228, 30), RGB(128, 255, 128)) << "frame";
-    for (form::Index i : {0, 1}) EXPECT_EQ(Pixel(w.Option(i), 214, 3), RGB(255, 128, 0)) << "option " << i;
+    for (const form::Index i : {form::Index{0}, form::Index{1}})
+        EXPECT_EQ(Pixel(w.Option(i), 214, 3), RGB(255, 128, 0)) << "option " << i;
     RECT inside{};
     GetClientRect(w.Names(), &inside);
     w.ClickItem(0); // the selected item has the system's colour, the rest the list's

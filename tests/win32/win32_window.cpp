@@ -21,22 +21,23 @@ LPARAM KeyData(WORD key, bool release)
 }
 
 // What GetKeyState reports while a key message is handled.
-class HeldShift {
+class HeldModifiers {
 public:
-    explicit HeldShift(bool held) : held_(held)
+    HeldModifiers(bool shift, bool control) : held_(shift || control)
     {
         if (!held_) return;
         GetKeyboardState(saved_.data());
         auto pressed = saved_;
-        pressed[VK_SHIFT] = pressed[VK_LSHIFT] = 0x80;
+        if (shift) pressed[VK_SHIFT] = pressed[VK_LSHIFT] = 0x80;
+        if (control) pressed[VK_CONTROL] = pressed[VK_LCONTROL] = 0x80;
         SetKeyboardState(pressed.data());
     }
-    ~HeldShift()
+    ~HeldModifiers()
     {
         if (held_) SetKeyboardState(saved_.data());
     }
-    HeldShift(const HeldShift&) = delete;
-    HeldShift& operator=(const HeldShift&) = delete;
+    HeldModifiers(const HeldModifiers&) = delete;
+    HeldModifiers& operator=(const HeldModifiers&) = delete;
 
 private:
     bool held_;
@@ -93,9 +94,9 @@ void Win32Window::ClickOption(form::Index index, Button button)
     Click(Option(index), {client.right - 3, client.bottom / 2}, button);
 }
 
-void Win32Window::Key(WORD key, bool shift)
+void Win32Window::Key(WORD key, bool shift, bool control)
 {
-    const HeldShift held(shift);
+    const HeldModifiers held(shift, control);
     const HWND focused = GetFocus();
     PostMessageW(focused, WM_KEYDOWN, key, KeyData(key, false));
     PostMessageW(focused, WM_KEYUP, key, KeyData(key, true));

@@ -61,7 +61,7 @@ public:
     // Far right in the option's rectangle, away from its circle and caption.
     void ClickOption(form::Index index, Button button = Button::Left);
     // A key pressed and released on the control with the focus.
-    void Key(WORD key, bool shift = false);
+    void Key(WORD key, bool shift = false, bool control = false);
     // Types at the end of the output box, Enter for each line break.
     void Type(std::u16string_view text);
 

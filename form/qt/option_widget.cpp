@@ -63,6 +63,34 @@ void OptionWidget::keyPressEvent(QKeyEvent* event)
     next->click();
 }
 
+namespace {
+
+// Turns the widget's immediate repaints into one ordinary update.
+class RepaintLater {
+public:
+    explicit RepaintLater(QWidget& widget) : widget_(widget) { widget_.setUpdatesEnabled(false); }
+    ~RepaintLater() { widget_.setUpdatesEnabled(true); } // schedules the paint
+    RepaintLater(const RepaintLater&) = delete;
+    RepaintLater& operator=(const RepaintLater&) = delete;
+
+private:
+    QWidget& widget_;
+};
+
+} // namespace
+
+void OptionWidget::mousePressEvent(QMouseEvent* event)
+{
+    const RepaintLater later(*this);
+    QRadioButton::mousePressEvent(event);
+}
+
+void OptionWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const RepaintLater later(*this);
+    QRadioButton::mouseReleaseEvent(event);
+}
+
 void OptionWidget::UpdateTabStops()
 {
     if (group_.empty()) return;

@@ -3,6 +3,9 @@
 // An option button as the classic platform had it: the whole rectangle is
 // the target, arrow keys select the next option of the frame, a click on
 // the selected option is still a Click, and writing Value raises Click.
+// Qt's buttons repaint at once on press and again on release, before the
+// click is delivered; here that paint waits for the event loop, so that a
+// click costs no more than the output it writes.
 
 #include "form/controls.h"
 
@@ -28,6 +31,8 @@ public:
 protected:
     bool hitButton(const QPoint& position) const override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void UpdateTabStops();

@@ -67,8 +67,6 @@ void OutputBoxWidget::Refresh()
 {
     refreshing_ = true;
     setPlainText(ToDisplay(text_));
-    moveCursor(QTextCursor::Start);
-    verticalScrollBar()->setValue(0);
     refreshing_ = false;
     stale_ = false;
 }

@@ -2,8 +2,6 @@
 
 #include "form/qt/qt_text.h"
 
-#include <QScrollBar>
-#include <QTextCursor>
 
 namespace ribi::form::qt {
 namespace {

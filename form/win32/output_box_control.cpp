@@ -4,7 +4,12 @@
 
 namespace ribi::form::win32 {
 
-OutputBoxControl::OutputBoxControl(HWND control) : SubclassedControl(control) {}
+OutputBoxControl::OutputBoxControl(HWND control) : SubclassedControl(control)
+{
+    // An edit takes some 30 000 typed or pasted characters by default; a
+    // pupil's pasted page is kept whole.
+    SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+}
 
 std::u16string OutputBoxControl::Text() const
 {

@@ -249,18 +249,6 @@ POINT In(const Win32Window& w, HWND target, POINT at)
     return at;
 }
 
-void SetClipboard(HWND owner, const std::u16string& text)
-{
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
-    ASSERT_NE(memory, nullptr);
-    std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(char16_t));
-    GlobalUnlock(memory);
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory); // otherwise the system's
-    CloseClipboard();
-}
-
 void Send(Win32Window& w, const Event& e)
 {
     const HWND target = Target(w, e.at);
@@ -292,8 +280,7 @@ void Send(Win32Window& w, const Event& e)
         w.Pump();
         break;
     case Action::Paste:
-        SetClipboard(w.form.Handle(), e.text);
-        w.Key('V', false, true);
+        w.Paste(e.text);
         break;
     }
 }

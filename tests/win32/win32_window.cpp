@@ -2,7 +2,10 @@
 
 #include "form/win32/message_loop.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
+#include <cstring>
 
 namespace ribi::testing {
 namespace {
@@ -92,6 +95,20 @@ void Win32Window::ClickOption(form::Index index, Button button)
     RECT client{};
     GetClientRect(Option(index), &client);
     Click(Option(index), {client.right - 3, client.bottom / 2}, button);
+}
+
+void Win32Window::Paste(const std::u16string& text)
+{
+    const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    ASSERT_NE(memory, nullptr);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(form.Handle()));
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory); // otherwise the system owns it
+    CloseClipboard();
+    Key('V', false, true);
 }
 
 void Win32Window::Key(WORD key, bool shift, bool control)

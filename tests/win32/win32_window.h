@@ -62,6 +62,8 @@ public:
     void ClickOption(form::Index index, Button button = Button::Left);
     // A key pressed and released on the control with the focus.
     void Key(WORD key, bool shift = false, bool control = false);
+    // Puts `text` on the clipboard and presses Ctrl+V on the focused control.
+    void Paste(const std::u16string& text);
     // Types at the end of the output box, Enter for each line break.
     void Type(std::u16string_view text);
 

@@ -396,6 +396,21 @@ TEST(Win32WindowRobustness, FailingOperationStopsOnlyTheHandler)
     EXPECT_THROW(w.form.List1(0).List(18), form::ControlError);
 }
 
+// The edit's default limit would cut a pasted page at 30 000 characters.
+TEST(Win32WindowOutput, APastedPageIsKeptWhole)
+{
+    Win32Window w;
+    std::u16string page;
+    while (page.size() < 40'000) page += u"Щуката живее в тихи сладки води.\r\n";
+    SetFocus(w.Output());
+    SendMessageW(w.Output(), EM_SETSEL, 0, -1);
+    w.Paste(page);
+    EXPECT_EQ(w.Shown().size(), page.size());
+    EXPECT_TRUE(w.Shown() == page);
+    w.ClickItem(9);
+    EXPECT_TRUE(w.Shown().starts_with(u"Посочена е вид риба: сом\r\n"));
+}
+
 TEST(Win32WindowLifetime, ClosingTheWindowEndsItAndTheFormOutlivesIt)
 {
     Win32Window w;

@@ -4,7 +4,7 @@
 #include "bench/process.h"
 #include "catalogue/catalogue.h"
 #include "form/qt/qt_text.h"
-#include "tests/qt/qt_window.h"
+#include "tests/qt_window.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

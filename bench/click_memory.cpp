@@ -3,7 +3,7 @@
 #include "bench/process.h"
 #include "catalogue/catalogue.h"
 #include "form/qt/qt_application.h"
-#include "tests/qt/qt_window.h"
+#include "tests/qt_window.h"
 
 #include <QApplication>
 

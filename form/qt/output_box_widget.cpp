@@ -2,7 +2,6 @@
 
 #include "form/qt/qt_text.h"
 
-
 namespace ribi::form::qt {
 namespace {
 

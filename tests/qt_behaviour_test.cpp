@@ -1,7 +1,7 @@
 // The shared behaviour tests, driven through the real Qt window by mouse
 // and keyboard.
 
-#include "tests/qt/qt_window.h"
+#include "tests/qt_window.h"
 #include "tests/window_driver.h"
 
 namespace ribi::testing {

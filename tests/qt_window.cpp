@@ -1,4 +1,4 @@
-#include "tests/qt/qt_window.h"
+#include "tests/qt_window.h"
 
 #include "form/qt/qt_text.h"
 

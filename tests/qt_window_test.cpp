@@ -3,7 +3,7 @@
 
 #include "catalogue/catalogue.h"
 #include "form/qt/qt_text.h"
-#include "tests/qt/qt_window.h"
+#include "tests/qt_window.h"
 
 #include <QAccessible>
 #include <QFontInfo>

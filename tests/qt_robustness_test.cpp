@@ -5,7 +5,7 @@
 
 #include "catalogue/catalogue.h"
 #include "form/qt/qt_text.h"
-#include "tests/qt/qt_window.h"
+#include "tests/qt_window.h"
 
 #include <QApplication>
 #include <QClipboard>

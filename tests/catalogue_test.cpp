@@ -1,4 +1,5 @@
 #include "catalogue/catalogue.h"
+#include "tests/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -11,23 +12,11 @@
 namespace ribi::catalogue {
 namespace {
 
-// gtest prints std::u16string_view as code units; UTF-8 makes failures readable.
+// gtest prints std::u16string_view as code units; UTF-8 makes failures
+// readable, with a mark where a text holds a surrogate.
 std::string Utf8(std::u16string_view text)
 {
-    std::string out;
-    for (char16_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
+    return ribi::testing::Utf8(text).value_or("<surrogate>");
 }
 
 // The Bulgarian alphabet (а б в г д е ж з и й к л м н о п р с т у ф х ц ч ш щ

@@ -2,6 +2,7 @@
 // another, for the spelling check.
 
 #include "catalogue/catalogue.h"
+#include "tests/utf8.h"
 
 #include <cstdio>
 #include <string>
@@ -9,26 +10,11 @@
 
 namespace {
 
-// The catalogue holds BMP characters only, so each code unit is a whole
-// character; a surrogate means that no longer holds and the dump would lie.
 bool AppendUtf8(std::u16string_view text, std::string& out)
 {
-    for (char16_t c : text) {
-        if (c >= 0xD800 && c <= 0xDFFF) {
-            return false;
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return true;
+    const auto utf8 = ribi::testing::Utf8(text);
+    if (utf8) out += *utf8;
+    return utf8.has_value();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "form/win32/win32_form.h"
 #include "selection/handlers.h"
+#include "tests/counting_sink.h"
 #include "window/main_form.h"
 
 #include <windows.h>
@@ -15,27 +16,6 @@
 #include <string>
 
 namespace ribi::testing {
-
-// Counts the clicks the window delivers before handing them on.
-class CountingSink final : public form::ClickSink {
-public:
-    explicit CountingSink(form::ClickSink& next) : next_(next) {}
-    void ListClick(form::Index index) override
-    {
-        ++listClicks;
-        next_.ListClick(index);
-    }
-    void OptionClick(form::Index index) override
-    {
-        ++optionClicks;
-        next_.OptionClick(index);
-    }
-    int listClicks = 0;
-    int optionClicks = 0;
-
-private:
-    form::ClickSink& next_;
-};
 
 enum class Button { Left, Right };
 

@@ -67,19 +67,4 @@ void InMemoryForm::RaiseOptionClick(form::Index index)
     if (sink_) sink_->OptionClick(index);
 }
 
-template <typename T>
-T& InMemoryForm::Element(std::vector<std::unique_ptr<T>>& array, form::Index index, const char* name)
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= array.size())
-        throw form::ControlError(std::string(name) + "(" + std::to_string(index) + "): no such element");
-    return *array[static_cast<std::size_t>(index)];
-}
-
-// The header's inline accessors use these; defined here, they must be made here.
-template InMemoryListBox& InMemoryForm::Element(std::vector<std::unique_ptr<InMemoryListBox>>&, form::Index,
-                                                const char*);
-template InMemoryOption& InMemoryForm::Element(std::vector<std::unique_ptr<InMemoryOption>>&, form::Index, const char*);
-template InMemoryTextBox& InMemoryForm::Element(std::vector<std::unique_ptr<InMemoryTextBox>>&, form::Index,
-                                                const char*);
-
 } // namespace ribi::testing

@@ -4,6 +4,7 @@
 // that the handlers can be tested without a toolkit. Built from the same
 // window description as the real windows.
 
+#include "form/control_array.h"
 #include "form/controls.h"
 #include "window/form_description.h"
 
@@ -71,12 +72,12 @@ public:
 
     void Connect(form::ClickSink& sink) { sink_ = &sink; }
 
-    form::ListBox& List1(form::Index index) override { return Element(lists_, index, "List1"); }
-    form::OptionButton& Option1(form::Index index) override { return Element(options_, index, "Option1"); }
-    form::TextBox& Text1(form::Index index) override { return Element(texts_, index, "Text1"); }
+    form::ListBox& List1(form::Index index) override { return form::ElementAt(lists_, index, "List1"); }
+    form::OptionButton& Option1(form::Index index) override { return form::ElementAt(options_, index, "Option1"); }
+    form::TextBox& Text1(form::Index index) override { return form::ElementAt(texts_, index, "Text1"); }
 
-    InMemoryListBox& List(form::Index index) { return Element(lists_, index, "List1"); }
-    InMemoryOption& Option(form::Index index) { return Element(options_, index, "Option1"); }
+    InMemoryListBox& List(form::Index index) { return form::ElementAt(lists_, index, "List1"); }
+    InMemoryOption& Option(form::Index index) { return form::ElementAt(options_, index, "Option1"); }
     InMemoryTextBox& Output() { return *texts_.at(0); }
 
     // What the platform does on a user's click.
@@ -86,9 +87,6 @@ public:
 private:
     friend class InMemoryOption;
     void RaiseOptionClick(form::Index index);
-
-    template <typename T>
-    static T& Element(std::vector<std::unique_ptr<T>>& array, form::Index index, const char* name);
 
     std::vector<std::unique_ptr<InMemoryListBox>> lists_;
     std::vector<std::unique_ptr<InMemoryOption>> options_;

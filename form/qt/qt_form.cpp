@@ -1,6 +1,6 @@
 #include "form/qt/qt_form.h"
 
-#include "form/control_error.h"
+#include "form/control_array.h"
 #include "form/qt/list_box_widget.h"
 #include "form/qt/option_widget.h"
 #include "form/qt/output_box_widget.h"
@@ -44,13 +44,6 @@ QFont ToQFont(const window::FontDescription& font)
     qfont.setUnderline(false);
     qfont.setStrikeOut(false);
     return qfont;
-}
-
-template <typename T> T& Element(const std::vector<T*>& array, Index index, const char* name)
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= array.size())
-        throw ControlError(std::string(name) + "(" + std::to_string(index) + "): no such element");
-    return *array[static_cast<std::size_t>(index)];
 }
 
 } // namespace
@@ -129,15 +122,15 @@ void QtForm::Build(const window::ControlDescription& control)
 
 ListBox& QtForm::List1(Index index)
 {
-    return Element(lists_, index, "List1");
+    return ElementAt(lists_, index, "List1");
 }
 OptionButton& QtForm::Option1(Index index)
 {
-    return Element(options_, index, "Option1");
+    return ElementAt(options_, index, "Option1");
 }
 TextBox& QtForm::Text1(Index index)
 {
-    return Element(texts_, index, "Text1");
+    return ElementAt(texts_, index, "Text1");
 }
 
 QString QtForm::ObjectName(std::u16string_view name, Index index)

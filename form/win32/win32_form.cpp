@@ -1,5 +1,6 @@
 #include "form/win32/win32_form.h"
 
+#include "form/control_array.h"
 #include "form/control_error.h"
 #include "form/win32/control_styles.h"
 #include "form/win32/dpi.h"
@@ -38,13 +39,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
     // A second form in the same process finds the class registered already.
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         ThrowLastError("RegisterClassExW");
-}
-
-template <typename T> T& Element(const std::vector<std::unique_ptr<T>>& array, Index index, const char* name)
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= array.size() || !array[static_cast<std::size_t>(index)])
-        throw ControlError(std::string(name) + "(" + std::to_string(index) + "): no such element");
-    return *array[static_cast<std::size_t>(index)];
 }
 
 template <typename T> void PutAt(std::vector<std::unique_ptr<T>>& array, Index index, std::unique_ptr<T> element)
@@ -211,15 +205,15 @@ HWND Win32Form::Control(std::u16string_view name, Index index) const
 
 ListBox& Win32Form::List1(Index index)
 {
-    return Element(lists_, index, "List1");
+    return ElementAt(lists_, index, "List1");
 }
 OptionButton& Win32Form::Option1(Index index)
 {
-    return Element(options_, index, "Option1");
+    return ElementAt(options_, index, "Option1");
 }
 TextBox& Win32Form::Text1(Index index)
 {
-    return Element(texts_, index, "Text1");
+    return ElementAt(texts_, index, "Text1");
 }
 
 HBRUSH Win32Form::Brush(window::Colour colour)

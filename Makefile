@@ -48,8 +48,9 @@ sanitize: deps
 	@cd build-sanitize && $(SANITIZE_ENV) ctest -j $(JOBS) --output-on-failure --timeout 300
 
 tidy: build windows
-	@scripts/install-packages.sh checks
-	@scripts/run-clang-tidy.sh $(BUILD) $(WINDOWS_BUILD)
+	@scripts/install-packages.sh checks bench
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DRIBI_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@scripts/run-clang-tidy.sh $(BUILD) $(WINDOWS_BUILD) build-bench
 
 # Google Benchmark over the Qt window, Release build in its own directory;
 # run under Xvfb so that start-up is measured on X as well as offscreen.

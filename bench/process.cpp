@@ -3,14 +3,12 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <array>
+#include <ctime>
 #include <fstream>
 #include <stdexcept>
-
-extern char** environ;
 
 namespace ribi::bench {
 namespace {
@@ -62,6 +60,7 @@ std::vector<std::string> ChildEnvironment(std::string_view platform)
 std::vector<char*> Pointers(std::vector<std::string>& strings)
 {
     std::vector<char*> pointers;
+    pointers.reserve(strings.size() + 1);
     for (auto& s : strings) pointers.push_back(s.data());
     pointers.push_back(nullptr);
     return pointers;

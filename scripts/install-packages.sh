@@ -1,15 +1,19 @@
 #!/bin/sh
 # Installs the Debian packages a make target needs, only those missing.
-# Usage: scripts/install-packages.sh GROUP...   (build, qt, window-tests, windows, bench, checks)
+# Usage: scripts/install-packages.sh GROUP...   (see packages_for below)
 set -eu
 
 packages_for() {
     case "$1" in
-    build) echo "cmake make g++ pkg-config libgtest-dev python3 hunspell hunspell-bg" ;;
-    checks) echo "clang-tidy clang-format" ;;
+    build) echo "cmake make g++ pkg-config" ;;
     qt) echo "qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation" ;;
+    tests) echo "libgtest-dev python3 hunspell hunspell-bg" ;;
+    checks) echo "clang-tidy clang-format" ;;
     window-tests) echo "xvfb xauth xdotool desktop-file-utils appstream dpkg-dev" ;;
-    windows) echo "g++-mingw-w64-i686 mingw-w64-i686-dev googletest wine wine32:i386" ;;
+    windows) echo "g++-mingw-w64-i686 mingw-w64-i686-dev googletest" ;;
+    # The two ways of running the Win32 tests (scripts/windows-tests.sh).
+    wine32) echo "wine wine32:i386" ;;
+    wine64) echo "g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64" ;;
     bench) echo "libbenchmark-dev" ;;
     *) echo "install-packages: unknown group '$1'" >&2; exit 2 ;;
     esac
@@ -52,5 +56,6 @@ esac
 echo "ribi: installing$missing"
 export DEBIAN_FRONTEND=noninteractive
 $as_root apt-get update -qq
+# A fresh machine may still be running its own updates: wait for them.
 # shellcheck disable=SC2086
-$as_root apt-get install -y -qq --no-install-recommends $missing
+$as_root apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 $missing

@@ -1,10 +1,18 @@
 #!/usr/bin/env python3
 """Render the program icon from its one drawing, window/icon/ribi.xpm.
 
-Writes window/icon/ribi.ico (Win32 resource), ribi-32.png and ribi-128.png
-(hicolor theme). The outputs are committed because the build does not run
-Python; `make_icons.py --check` regenerates them into a temporary directory
-and fails if the committed files are not byte-for-byte what the drawing gives.
+Writes into window/icon/:
+- ribi.ico, the Win32 resource, with 16, 24, 32, 48 and 256 px images;
+- ribi-N.png for the hicolor theme at every size desktops ask for;
+- ribi.svg, the drawing's pixels as squares, for the sizes in between
+  (sharp at every multiple of 32 px, such as the 96 and 192 of HiDPI).
+The outputs are committed because the build does not run Python;
+`make_icons.py --check` regenerates them into a temporary directory and fails
+if the committed files are not byte-for-byte what the drawing gives.
+
+Larger sizes round the staircase edges with Scale2x/Scale3x, which only ever
+repeats colours of the drawing; smaller ones average whole blocks of such an
+enlargement, so that every size is the same picture and edges stay sharp.
 
 Standard library only: the build machines have no imaging packages.
 """
@@ -20,7 +28,13 @@ import zlib
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ICON_DIR = os.path.join(ROOT, "window", "icon")
 XPM_PATH = os.path.join(ICON_DIR, "ribi.xpm")
-OUTPUTS = ("ribi.ico", "ribi-32.png", "ribi-128.png")
+PNG_SIZES = (16, 24, 32, 48, 64, 128, 256)
+ICO_SIZES = (16, 24, 32, 48, 256)
+# Windows shows PNG-compressed images from Vista on; smaller ones are DIBs,
+# which every Windows reads.
+ICO_PNG_FROM = 256
+OUTPUTS = (("ribi.ico", "ribi.svg")
+           + tuple("ribi-%d.png" % size for size in PNG_SIZES))
 
 TRANSPARENT = (0, 0, 0, 0)
 
@@ -80,22 +94,28 @@ def read_xpm(text):
     return width, height, rows
 
 
+def _neighbour(rows, y, x, dy, dx):
+    """The pixel at (y+dy, x+dx); past the border, the pixel itself."""
+    ny, nx = y + dy, x + dx
+    if 0 <= ny < len(rows) and 0 <= nx < len(rows[0]):
+        return rows[ny][nx]
+    return rows[y][x]
+
+
 def scale2x(rows):
     """Scale2x: doubles the size, rounding staircase edges without blur.
 
     Every output pixel is a colour of the drawing, so the outline stays crisp
     and no new colours (or partial alpha) appear.
     """
-    h, w = len(rows), len(rows[0])
     out = []
-    for y in range(h):
+    for y, row in enumerate(rows):
         top, bottom = [], []
-        for x in range(w):
-            p = rows[y][x]
-            a = rows[y - 1][x] if y > 0 else p
-            d = rows[y + 1][x] if y < h - 1 else p
-            c = rows[y][x - 1] if x > 0 else p
-            b = rows[y][x + 1] if x < w - 1 else p
+        for x, p in enumerate(row):
+            a = _neighbour(rows, y, x, -1, 0)
+            d = _neighbour(rows, y, x, 1, 0)
+            c = _neighbour(rows, y, x, 0, -1)
+            b = _neighbour(rows, y, x, 0, 1)
             if a != d and c != b:
                 e0 = a if c == a else p
                 e1 = b if a == b else p
@@ -107,6 +127,75 @@ def scale2x(rows):
             bottom += (e2, e3)
         out += (top, bottom)
     return out
+
+
+def scale3x(rows):
+    """Scale3x: triples the size by the same rule as scale2x."""
+    out = []
+    for y, row in enumerate(rows):
+        lines = ([], [], [])
+        for x, e in enumerate(row):
+            a, b, c = (_neighbour(rows, y, x, -1, dx) for dx in (-1, 0, 1))
+            d, f = _neighbour(rows, y, x, 0, -1), _neighbour(rows, y, x, 0, 1)
+            g, h, i = (_neighbour(rows, y, x, 1, dx) for dx in (-1, 0, 1))
+            if b != h and d != f:
+                block = (
+                    (d if d == b else e,
+                     b if (d == b and e != c) or (b == f and e != a) else e,
+                     f if b == f else e),
+                    (d if (d == b and e != g) or (d == h and e != a) else e,
+                     e,
+                     f if (b == f and e != i) or (h == f and e != c) else e),
+                    (d if d == h else e,
+                     h if (d == h and e != i) or (h == f and e != g) else e,
+                     f if h == f else e),
+                )
+            else:
+                block = ((e, e, e),) * 3
+            for line, part in zip(lines, block):
+                line += part
+        out += lines
+    return out
+
+
+def shrink(rows, factor):
+    """Each factor x factor block becomes its average, weighted by alpha so
+    that transparent pixels do not darken the outline."""
+    out = []
+    area = factor * factor
+    for y in range(0, len(rows), factor):
+        line = []
+        for x in range(0, len(rows[0]), factor):
+            block = [rows[y + j][x + i]
+                     for j in range(factor) for i in range(factor)]
+            alpha = sum(px[3] for px in block)
+            if alpha == 0:
+                line.append(TRANSPARENT)
+                continue
+            rgb = tuple((sum(px[k] * px[3] for px in block) + alpha // 2)
+                        // alpha for k in range(3))
+            line.append(rgb + ((alpha + area // 2) // area,))
+        out.append(line)
+    return out
+
+
+def sizes(rows):
+    """The drawing at every size an icon is wanted, by size in pixels."""
+    if (len(rows[0]), len(rows)) != (32, 32):
+        raise XpmError("icon drawing must be 32x32, is %dx%d"
+                       % (len(rows[0]), len(rows)))
+    x2 = scale2x(rows)
+    x3 = scale3x(rows)
+    x4 = scale2x(x2)
+    return {
+        16: shrink(rows, 2),
+        24: shrink(x3, 4),
+        32: rows,
+        48: shrink(x3, 2),
+        64: x2,
+        128: x4,
+        256: scale2x(x4),
+    }
 
 
 def png_bytes(rows):
@@ -127,53 +216,74 @@ def png_bytes(rows):
             + chunk(b"IEND", b""))
 
 
-def ico_bytes(rows):
-    """One 32x32 image, 8 bits per pixel with an AND mask, as windres wants."""
+def dib_bytes(rows):
+    """A 32-bit BGRA icon image with its AND mask, as Windows XP and later read.
+
+    The mask is set only where the image is fully transparent, so that
+    Windows without alpha blending still shows the whole outline."""
     h, w = len(rows), len(rows[0])
-    if (w, h) != (32, 32):
-        raise XpmError("icon drawing must be 32x32, is %dx%d" % (w, h))
-
-    # Index 0 is black: transparent pixels use it so that the XOR pass leaves
-    # the screen untouched where the AND mask kept it.
-    palette = [(0, 0, 0)]
-    index = {}
-    for row in rows:
-        for px in row:
-            if px[3] and px[:3] not in index:
-                if px[3] != 255:
-                    raise XpmError("partial alpha cannot go into the mask")
-                index[px[:3]] = len(palette)
-                palette.append(px[:3])
-    if len(palette) > 256:
-        raise XpmError("%d colours do not fit an 8-bit palette" % len(palette))
-    palette += [(0, 0, 0)] * (256 - len(palette))
-
-    xor = bytearray()
+    stride = (w + 31) // 32 * 4  # mask rows are padded to 32 bits
+    pixels = bytearray()
     mask = bytearray()
     for row in reversed(rows):  # DIBs are stored bottom-up
         bits = 0
-        for px in row:
-            xor.append(index[px[:3]] if px[3] else 0)
-            bits = (bits << 1) | (0 if px[3] else 1)
-        mask += bits.to_bytes(w // 8, "big")  # 4 bytes: already DWORD-aligned
-    image = (struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 8, 0,
-                         len(xor) + len(mask), 0, 0, 0, 0)
-             + b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
-             + bytes(xor) + bytes(mask))
-    header = struct.pack("<HHH", 0, 1, 1)
-    # Width, height, colour count (0 means 256), reserved, planes, bit count.
-    entry = struct.pack("<BBBBHHII", w, h, 0, 0, 1, 8, len(image),
-                        len(header) + 16)
-    return header + entry + image
+        for r, g, b, a in row:
+            pixels += bytes((b, g, r, a))
+            bits = (bits << 1) | (0 if a else 1)
+        mask += (bits << (stride * 8 - w)).to_bytes(stride, "big")
+    header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 32, 0,
+                         len(pixels) + len(mask), 0, 0, 0, 0)
+    return header + bytes(pixels) + bytes(mask)
+
+
+def ico_bytes(by_size):
+    images = [(size, png_bytes(by_size[size]) if size >= ICO_PNG_FROM
+               else dib_bytes(by_size[size])) for size in ICO_SIZES]
+    header = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(header) + 16 * len(images)
+    entries = b""
+    for size, image in images:
+        # Width and height 0 mean 256; no palette; planes; bits per pixel.
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0,
+                               1, 32, len(image), offset)
+        offset += len(image)
+    return header + entries + b"".join(image for _, image in images)
+
+
+def svg_bytes(rows):
+    """The drawing as squares, one path per colour; crispEdges keeps the
+    squares from bleeding into each other when scaled."""
+    h, w = len(rows), len(rows[0])
+    runs = {}  # colour -> path data of its horizontal runs, in drawing order
+    for y, row in enumerate(rows):
+        x = 0
+        while x < w:
+            colour = row[x]
+            end = x
+            while end < w and row[end] == colour:
+                end += 1
+            if colour[3]:
+                runs.setdefault(colour, []).append(
+                    "M%d %dh%dv1h-%dz" % (x, y, end - x, end - x))
+            x = end
+    lines = ['<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
+             'viewBox="0 0 %d %d" shape-rendering="crispEdges">' % (w, h, w, h)]
+    for (r, g, b, a), path in runs.items():
+        if a != 255:
+            raise XpmError("the SVG takes opaque colours only")
+        lines.append('<path fill="#%02x%02x%02x" d="%s"/>'
+                     % (r, g, b, "".join(path)))
+    lines.append("</svg>")
+    return ("\n".join(lines) + "\n").encode("ascii")
 
 
 def render(xpm_text):
     _, _, rows = read_xpm(xpm_text)
-    return {
-        "ribi.ico": ico_bytes(rows),
-        "ribi-32.png": png_bytes(rows),
-        "ribi-128.png": png_bytes(scale2x(scale2x(rows))),
-    }
+    by_size = sizes(rows)
+    files = {"ribi.ico": ico_bytes(by_size), "ribi.svg": svg_bytes(rows)}
+    for size in PNG_SIZES:
+        files["ribi-%d.png" % size] = png_bytes(by_size[size])
+    return files
 
 
 def write_all(files, directory):

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Builds the Windows zip with CPack and checks what a school gets: the
-program and ПРОЧЕТИ.txt at the top, nothing else, names Explorer shows right
-and a text Notepad shows right.
+program, PROCHETI.txt and the licences at the top, nothing else, names every
+extractor shows right and texts Notepad shows right.
 
 Usage: package_zip_test.py BUILD_DIR RIBI_EXE README_TXT
 """
@@ -11,8 +11,8 @@ import sys
 import tempfile
 import zipfile
 
-UTF8_NAMES = 0x800  # general purpose flag bit 11: the name is UTF-8
-README = "ПРОЧЕТИ.txt"
+README = "PROCHETI.txt"
+LICENCES = ["LICENSE.txt", "NOTICES.txt"]
 
 
 def fail(message):
@@ -22,8 +22,8 @@ def fail(message):
 
 def main(build, program, readme):
     with tempfile.TemporaryDirectory() as scratch:
-        # libarchive cannot name a Cyrillic file in the C locale.
-        env = dict(os.environ, LC_ALL="C.UTF-8")
+        # Any locale will do, the plainest included.
+        env = dict(os.environ, LC_ALL="C")
         subprocess.run(["cpack", "-G", "ZIP", "-B", scratch], cwd=build, env=env, check=True,
                        stdout=subprocess.DEVNULL)
         zips = [name for name in os.listdir(scratch) if name.endswith(".zip")]
@@ -32,15 +32,17 @@ def main(build, program, readme):
         with zipfile.ZipFile(os.path.join(scratch, zips[0])) as archive:
             entries = archive.infolist()
             names = sorted(entry.filename for entry in entries)
-            if names != sorted(["ribi.exe", README]):
+            if names != sorted(["ribi.exe", README] + LICENCES):
                 fail(f"entries are {names}")
             for entry in entries:
-                if not entry.filename.isascii() and not entry.flag_bits & UTF8_NAMES:
-                    fail(f"{entry.filename} is not marked as a UTF-8 name")
+                # Windows 7's extractor garbles names that are not ASCII.
+                if not entry.filename.isascii():
+                    fail(f"{entry.filename} is not an ASCII name")
             with open(program, "rb") as built:
                 if archive.read("ribi.exe") != built.read():
                     fail("ribi.exe differs from the built program")
             text = archive.read(README)
+            licences = {name: archive.read(name) for name in LICENCES}
 
     with open(readme, "rb") as source:
         if text != source.read():
@@ -53,7 +55,15 @@ def main(build, program, readme):
     for needed in ("ribi.exe", "Windows 7", "пряк път"):
         if needed not in words:
             fail(f"{README} does not mention {needed}")
-    print("zip: ribi-1.0.0-win32.zip holds ribi.exe and", README)
+    for name, licence in licences.items():
+        if not licence.startswith(b"\xef\xbb\xbf") or licence.count(b"\n") != licence.count(b"\r\n"):
+            fail(f"{name} has no byte order mark or line breaks other than CR LF")
+    if "Велорна".encode() not in licences["LICENSE.txt"]:
+        fail("LICENSE.txt does not name the copyright holder")
+    for runtime in (b"mingw-w64 project", b"Lucent Technologies", b"David M. Gay"):
+        if runtime not in licences["NOTICES.txt"]:
+            fail(f"NOTICES.txt lacks the notice of {runtime.decode()}")
+    print("zip: ribi-1.0.0-win32.zip holds ribi.exe,", README, "and", ", ".join(LICENCES))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,243 @@
+#!/usr/bin/env python3
+"""Builds the Windows Installer package and checks it as an administrator
+would: its tables (the Bulgarian names kept, a plain shortcut, an upgrade
+code), then under Wine a silent install, an upgrade by a newer version, a
+refused downgrade and a silent removal that leaves nothing behind.
+
+64-bit Wine's msiexec installs the 32-bit package too, so this runs where
+32-bit programs cannot; the installed program is started only where they can.
+Without 64-bit Wine, 32-bit Wine does it all where it can run.
+
+Usage: package_msi_test.py BUILD_DIR SOURCE_DIR RIBI_EXE VERSION
+Exits 77 (skipped) where no Wine can run.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+NAME = "Пасажни и непасажни риби"
+PUBLISHER = "Велорна"
+SHORTCUT = NAME + ".lnk"
+INSTALLED = ["ribi.exe", "LICENSE.txt", "NOTICES.txt"]
+SKIPPED = 77
+
+
+def fail(message):
+    print("msi:", message)
+    sys.exit(1)
+
+
+def run(command, cwd=None):
+    done = subprocess.run(command, capture_output=True, text=True, cwd=cwd)
+    if done.returncode != 0:
+        fail(f"{' '.join(command)}: {done.stdout}{done.stderr}")
+    return done.stdout
+
+
+def make_package(build, source, program, version, work):
+    output = os.path.join(work, f"ribi-{version}.msi")
+    texts = ";".join(os.path.join(build, "windows-texts", name) for name in INSTALLED[1:])
+    run(["cmake", f"-DPROGRAM={program}", f"-DTEXTS={texts}",
+         f"-DICON={os.path.join(source, 'window', 'icon', 'ribi.ico')}", f"-DVERSION={version}",
+         f"-DOUTPUT={output}", f"-DWORK={os.path.join(work, 'tables-' + version)}",
+         "-P", os.path.join(source, "packaging", "windows", "make_msi.cmake")])
+    return output
+
+
+def table(package, name):
+    """The rows of one table, as msiinfo exports them. Binary data goes into
+    files beside the package."""
+    lines = run(["msiinfo", "export", package, name], cwd=os.path.dirname(package)).splitlines()[3:]
+    return [line.split("\t") for line in lines]
+
+
+def check_tables(package, program, version):
+    properties = {row[0]: row[1] for row in table(package, "Property")}
+    for key, wanted in (("ProductName", NAME), ("Manufacturer", PUBLISHER), ("ProductVersion", version),
+                        ("ALLUSERS", "1")):
+        if properties.get(key) != wanted:
+            fail(f"Property {key} is {properties.get(key)!r}, not {wanted!r}")
+    if not re.fullmatch(r"\{[0-9A-F-]{36}\}", properties.get("UpgradeCode", "")):
+        fail("no upgrade code")
+    icons = [row[0] for row in table(package, "Icon")]
+    if properties.get("ARPPRODUCTICON") not in icons:
+        fail("Programs and Features would show no icon")
+
+    shortcuts = table(package, "Shortcut")
+    if len(shortcuts) != 1:
+        fail(f"{len(shortcuts)} shortcuts, not one")
+    _, folder, name, _, target = shortcuts[0][:5]
+    if folder != "ProgramMenuFolder" or name.split("|")[-1] != NAME:
+        fail(f"the shortcut is {name!r} in {folder}")
+    # A feature's name here would make an advertised shortcut.
+    if target != "[#ribi.exe]":
+        fail(f"the shortcut points at {target!r}, not at the installed program")
+
+    upgrades = table(package, "Upgrade")
+    if {row[0] for row in upgrades} != {properties["UpgradeCode"]}:
+        fail("the upgrade table looks for another product")
+    removes = [row for row in upgrades if not int(row[4]) & 2]  # not "detect only"
+    if len(removes) != 1 or removes[0][2] != version:
+        fail(f"no single row removing versions before {version}: {upgrades}")
+
+    files = {row[2].split("|")[-1]: row for row in table(package, "File")}
+    if sorted(files) != sorted(INSTALLED):
+        fail(f"the package installs {sorted(files)}")
+    if int(files["ribi.exe"][3]) != os.path.getsize(program):
+        fail("the packaged ribi.exe is not the built one")
+    template = [line for line in run(["msiinfo", "suminfo", package]).splitlines() if line.startswith("Template:")]
+    if template != ["Template: Intel;1026"]:
+        fail(f"summary says {template}, not a 32-bit Bulgarian package")
+    return properties
+
+
+class Wine:
+    """Wine in a prefix of the build tree, waited for after each step."""
+
+    def __init__(self, prefix, loader, server):
+        self.env = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
+                        WINESERVER=server)
+        self.prefix, self.loader, self.server = prefix, loader, server
+        if not os.path.exists(os.path.join(prefix, "system.reg")):
+            self.run("wineboot", "-i")
+
+    def run(self, *arguments):
+        status = subprocess.run([self.loader, *arguments], env=self.env, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL).returncode
+        subprocess.run([self.server, "-w"], env=self.env, check=True)
+        return status
+
+    def msiexec(self, *arguments):
+        return self.run("msiexec", *arguments, "/qn")
+
+    def drive_c(self, *path):
+        return os.path.join(self.prefix, "drive_c", *path)
+
+    def registry(self):
+        # Wine writes characters beyond ASCII as \x and up to four hex digits.
+        with open(os.path.join(self.prefix, "system.reg"), encoding="ascii", errors="replace") as saved:
+            text = saved.read()
+        return re.sub(r"\\x([0-9a-fA-F]{1,4})", lambda m: chr(int(m.group(1), 16)), text)
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def program_folders(wine):
+    return [wine.drive_c(folder, "Ribi") for folder in ("Program Files (x86)", "Program Files")]
+
+
+def shortcut_places(wine):
+    # Per machine on Windows; Wine 8 puts it in the user's menu instead.
+    common = wine.drive_c("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", SHORTCUT)
+    users = wine.drive_c("users")
+    personal = [os.path.join(users, user, "AppData", "Roaming", "Microsoft", "Windows", "Start Menu", "Programs",
+                             SHORTCUT) for user in os.listdir(users)]
+    return [common] + personal
+
+
+def uninstall_entries(wine, product_code):
+    """DisplayName, DisplayVersion and Publisher of the product's entry in
+    Programs and Features, or None."""
+    match = re.search(r"\\\\Uninstall\\\\" + re.escape(product_code) + r"\] [^\n]*\n(.*?)\n\n", wine.registry(),
+                      re.S)
+    if not match:
+        return None
+    values = dict(re.findall(r'^"(\w+)"="([^"]*)"$', match.group(1), re.M))
+    return values.get("DisplayName"), values.get("DisplayVersion"), values.get("Publisher")
+
+
+def check_installed(wine, properties, version):
+    folders = [folder for folder in program_folders(wine) if os.path.isdir(folder)]
+    if len(folders) != 1 or sorted(os.listdir(folders[0])) != sorted(INSTALLED):
+        fail(f"after installing {version}: program folders {folders}")
+    if not any(os.path.exists(place) for place in shortcut_places(wine)):
+        fail(f"after installing {version}: no shortcut named {SHORTCUT}")
+    entry = uninstall_entries(wine, properties["ProductCode"])
+    if entry != (NAME, version, PUBLISHER):
+        fail(f"after installing {version}: Programs and Features shows {entry}")
+    return folders[0]
+
+
+def can_run_32bit(source):
+    probe = os.path.join(source, "scripts", "can-run-32bit.sh")
+    return os.path.exists(probe) and subprocess.run(["sh", probe]).returncode == 0
+
+
+def see_window(wine, program):
+    """Starts the installed program with 32-bit Wine and waits for its window."""
+    started = subprocess.Popen(["wine", program], env=wine.env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        for _ in range(60):
+            found = subprocess.run(["xdotool", "search", "--name", "Велорна"], capture_output=True)
+            if found.returncode == 0:
+                return
+            time.sleep(0.5)
+        fail("the installed program showed no window")
+    finally:
+        started.kill()
+        started.wait()
+        subprocess.run([wine.server, "-k"], env=wine.env)
+
+
+def main(build, source, program, version):
+    # Debian's `wine` picks the 32-bit loader whenever it is installed, even
+    # where it cannot run: 64-bit Wine is named outright.
+    if os.path.exists("/usr/lib/wine/wine64"):
+        loader, server = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver64"
+    elif shutil.which("wine") and can_run_32bit(source):
+        loader, server = "wine", "wineserver"
+    else:
+        print("msi: no Wine that can run here; skipped")
+        sys.exit(SKIPPED)
+    work = os.path.join(build, "msi-test")
+    shutil.rmtree(work, ignore_errors=True)
+    os.makedirs(work)
+    parts = version.split(".")
+    newer = ".".join(parts[:-1] + [str(int(parts[-1]) + 1)])
+    package = make_package(build, source, program, version, work)
+    upgrade = make_package(build, source, program, newer, work)
+    properties = check_tables(package, program, version)
+    upgraded = check_tables(upgrade, program, newer)
+    if upgraded["UpgradeCode"] != properties["UpgradeCode"] or upgraded["ProductCode"] == properties["ProductCode"]:
+        fail("the newer version would not replace the older one")
+
+    wine = Wine(os.path.join(build, "msi-wineprefix"), loader, server)
+    # What a run that failed half-way left installed goes first.
+    for leftover in (upgrade, package):
+        if any(os.path.exists(folder) for folder in program_folders(wine)):
+            wine.msiexec("/x", windows_path(leftover))
+    if wine.msiexec("/i", windows_path(package)) != 0:
+        fail(f"msiexec /i ribi-{version}.msi failed")
+    folder = check_installed(wine, properties, version)
+    if can_run_32bit(source) and os.environ.get("DISPLAY"):
+        see_window(wine, os.path.join(folder, "ribi.exe"))
+    else:
+        print("msi: the installed program is not started: no 32-bit programs or no display here")
+
+    if wine.msiexec("/i", windows_path(upgrade)) != 0:
+        fail(f"msiexec /i ribi-{newer}.msi over {version} failed")
+    check_installed(wine, upgraded, newer)
+    if uninstall_entries(wine, properties["ProductCode"]) is not None:
+        fail(f"{version} is still listed after the upgrade")
+    if wine.msiexec("/i", windows_path(package)) == 0:
+        fail(f"{version} installed over {newer}")
+    check_installed(wine, upgraded, newer)
+
+    if wine.msiexec("/x", windows_path(upgrade)) != 0:
+        fail("msiexec /x failed")
+    left = [path for path in program_folders(wine) + shortcut_places(wine) if os.path.exists(path)]
+    if left or upgraded["ProductCode"] in wine.registry():
+        fail(f"left after removal: {left or 'registry entries'}")
+    print(f"msi: ribi-{version}.msi installs, upgrades to {newer}, refuses the downgrade and uninstalls cleanly")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 5:
+        sys.exit(__doc__)
+    main(*(os.path.abspath(path) for path in sys.argv[1:4]), sys.argv[4])

@@ -1,0 +1,71 @@
+# The browser edition: the window on the page's DOM, compiled to
+# WebAssembly with Emscripten, in one self-contained page, ribi.html.
+# Configure with Emscripten's toolchain (`make web` does).
+
+# The handlers rely on exceptions, which Emscripten leaves off by default.
+target_compile_options(ribi_core PUBLIC -fexceptions)
+target_link_options(ribi_core INTERFACE -fexceptions)
+
+add_library(ribi_web STATIC
+  form/web/dom_element.cpp
+  form/web/dom_listener.cpp
+  form/web/list_box_element.cpp
+  form/web/live_announcer.cpp
+  form/web/option_element.cpp
+  form/web/output_box_element.cpp
+  form/web/page_fit.cpp
+  form/web/web_form.cpp
+)
+target_link_libraries(ribi_web PUBLIC ribi_core)
+
+# The program: its script, and its WebAssembly, which the page carries
+# compressed and compiles itself (form/web/page.html). Nothing of
+# JavaScript is generated at run time, so the page's policy can forbid eval.
+add_executable(ribi_program window/main_web.cpp)
+target_link_libraries(ribi_program PRIVATE ribi_web)
+set_target_properties(ribi_program PROPERTIES OUTPUT_NAME ribi SUFFIX .js)
+target_link_options(ribi_program PRIVATE
+  --bind --no-entry
+  -sDYNAMIC_EXECUTION=0
+  -sENVIRONMENT=web
+  -sINCOMING_MODULE_JS_API=instantiateWasm,onRuntimeInitialized
+  -sFILESYSTEM=0
+  -sMALLOC=emmalloc
+  $<$<CONFIG:MinSizeRel>:-Os>
+)
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(RIBI_PAGE_TEMPLATE ${PROJECT_SOURCE_DIR}/form/web/page.html)
+set(RIBI_PAGE_ICON ${PROJECT_SOURCE_DIR}/window/icon/ribi-32.png)
+add_custom_command(
+  OUTPUT ${PROJECT_BINARY_DIR}/ribi.html
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/form/web/make_page.py ${RIBI_PAGE_TEMPLATE}
+          $<TARGET_FILE:ribi_program> $<TARGET_FILE_DIR:ribi_program>/ribi.wasm ${RIBI_PAGE_ICON}
+          ${PROJECT_BINARY_DIR}/ribi.html
+  DEPENDS ribi_program ${RIBI_PAGE_TEMPLATE} ${RIBI_PAGE_ICON} ${PROJECT_SOURCE_DIR}/form/web/make_page.py
+  COMMENT "Putting the program into ribi.html")
+add_custom_target(ribi_page ALL DEPENDS ${PROJECT_BINARY_DIR}/ribi.html)
+
+if(BUILD_TESTING)
+  # Node runs this build's test programs. (The toolchain's default adds a
+  # flag that current Node rejects.)
+  find_program(RIBI_NODE node REQUIRED)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${RIBI_NODE})
+  # How a program for Node is linked: it reads its WebAssembly from disk at
+  # once (the asynchronous path would try to fetch a file name, which
+  # Node's fetch refuses).
+  set(RIBI_NODE_PROGRAM -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1)
+  # No GoogleTest is packaged for the target: build it from Debian's sources.
+  set(RIBI_GOOGLETEST_SOURCE /usr/src/googletest/googletest CACHE PATH "GoogleTest sources for the browser build")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  add_subdirectory(${RIBI_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  foreach(library IN ITEMS gtest gtest_main)
+    target_compile_options(${library} PUBLIC -fexceptions)
+    target_link_options(${library} INTERFACE -fexceptions ${RIBI_NODE_PROGRAM})
+  endforeach()
+  if(NOT TARGET GTest::gtest) # GoogleTest 1.12 makes these itself
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  endif()
+endif()

@@ -1,0 +1,25 @@
+#pragma once
+
+// Building page elements: creating them and placing them in CSS pixels.
+
+#include "form/form_description.h"
+
+#include <emscripten/val.h>
+
+#include <string>
+#include <string_view>
+
+namespace ribi::form::web {
+
+// A new element `tag` appended to `parent`.
+emscripten::val AppendElement(const emscripten::val& parent, const char* tag);
+
+// Absolute place and size: twips / 15 CSS pixels at scale 1.
+void Place(const emscripten::val& element, const TwipsRect& bounds);
+
+std::string CssColour(Colour colour);
+
+// A control's id is its array name and Index: "Option1_0".
+std::u16string ElementId(std::u16string_view name, Index index);
+
+} // namespace ribi::form::web

@@ -1,0 +1,37 @@
+#pragma once
+
+// Announces each new output to screen readers without moving the focus.
+// A screen reader may stay silent when a live region is given the text it
+// already holds, so two polite regions take turns: the same output twice
+// is announced twice. The regions are written in a task after the click's,
+// so that the box shows the output first; of outputs within one task the
+// last is announced.
+
+#include "form/web/dom_listener.h"
+
+#include <emscripten/val.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace ribi::form::web {
+
+class LiveAnnouncer {
+public:
+    explicit LiveAnnouncer(const emscripten::val& parent);
+    LiveAnnouncer(const LiveAnnouncer&) = delete;
+    LiveAnnouncer& operator=(const LiveAnnouncer&) = delete;
+
+    void Announce(const std::u16string& text);
+
+private:
+    void Write();
+
+    std::array<emscripten::val, 2> regions_;
+    std::size_t next_ = 0;
+    std::optional<std::u16string> pending_;
+    DomListener write_;
+};
+
+} // namespace ribi::form::web

@@ -1,0 +1,56 @@
+#include "form/web/output_box_element.h"
+
+#include "form/web/web_text.h"
+
+namespace ribi::form::web {
+
+using emscripten::val;
+
+OutputBoxElement::OutputBoxElement(val textarea, std::u16string initialText,
+                                   std::function<void(const std::u16string&)> shown)
+    : textarea_(std::move(textarea)), text_(std::move(initialText)), shown_(std::move(shown))
+{
+    textarea_.set("spellcheck", false);
+    textarea_.call<void>("setAttribute", val("autocomplete"), val("off"));
+    shownLf_ = WithLfBreaks(text_);
+    textarea_.set("value", ToJs(shownLf_));
+    textarea_.call<void>("setSelectionRange", 0, 0); // a new box shows its top already
+}
+
+// Whatever the user typed since the last write is what the box holds now.
+std::u16string OutputBoxElement::Text() const
+{
+    if (!stale_) {
+        std::u16string value = FromJs(textarea_["value"]);
+        if (value != shownLf_) {
+            text_ = WithCrLfBreaks(value);
+            shownLf_ = std::move(value);
+        }
+    }
+    return text_;
+}
+
+void OutputBoxElement::SetText(std::u16string text)
+{
+    text_ = std::move(text);
+    stale_ = true;
+    if (deferDepth_ == 0) Refresh();
+}
+
+// Each output is shown from its first line, the caret before it.
+void OutputBoxElement::Show()
+{
+    shownLf_ = WithLfBreaks(text_);
+    textarea_.set("value", ToJs(shownLf_));
+    textarea_.call<void>("setSelectionRange", 0, 0);
+    textarea_.set("scrollTop", 0);
+    stale_ = false;
+}
+
+void OutputBoxElement::Refresh()
+{
+    Show();
+    if (shown_) shown_(shownLf_);
+}
+
+} // namespace ribi::form::web

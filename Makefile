@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run program test build deps clean sanitize tidy package bench windows test-windows
+.PHONY: run program test build deps clean sanitize tidy package bench windows test-windows web test-web bench-web
 
 # `make run` needs only what builds and shows the program: no test tools.
 program:
@@ -15,7 +15,7 @@ run: program
 	@$(BUILD)/ribi
 
 deps:
-	@scripts/install-packages.sh build qt tests window-tests checks
+	@scripts/install-packages.sh build qt tests window-tests accessibility checks
 
 build: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
@@ -24,6 +24,7 @@ build: deps
 test: build
 	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 120
 	@$(MAKE) --no-print-directory test-windows
+	@$(MAKE) --no-print-directory test-web
 
 # The native 32-bit Windows program, cross-compiled: $(WINDOWS_BUILD)/ribi.exe.
 WINDOWS_BUILD ?= build-windows
@@ -41,11 +42,30 @@ WINDOWS_TESTS ?= auto
 test-windows: windows
 	@scripts/windows-tests.sh $(WINDOWS_TESTS) $(WINDOWS_BUILD) $(WINDOWS64_BUILD) $(JOBS)
 
-# The Debian package, in $(BUILD)/packages/, and the Windows zip, in
-# $(WINDOWS_BUILD)/packages/ (whose Cyrillic file name needs a UTF-8 locale).
-package: build windows
-	@cd $(BUILD) && cpack -G DEB
-	@cd $(WINDOWS_BUILD) && LC_ALL=C.UTF-8 cpack -G ZIP
+# The browser edition, $(WEB_BUILD)/ribi.html: one page that runs anywhere.
+# Emscripten's JavaScript tools find their modules in Debian's node path,
+# also when the machine's node is not Debian's own.
+WEB_BUILD ?= build-web
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+web:
+	@scripts/install-packages.sh build web
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target ribi_page
+
+# Its tests: the core suites under Node, the page in headless Chromium.
+test-web: web
+	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+	@cd $(WEB_BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 400
+
+# The Debian package, in $(BUILD)/packages/, the Windows zip and installer
+# package (.msi), in $(WINDOWS_BUILD)/packages/, and the page, in
+# $(WEB_BUILD)/packages/. The Debian package is hardened (dpkg-buildflags,
+# cmake/linux_qt.cmake) and reproducible (file times of the last commit).
+package: build windows web
+	@packaging/linux/make-deb.sh $(BUILD)
+	@cd $(WINDOWS_BUILD) && cpack -G ZIP
+	@cmake --build $(WINDOWS_BUILD) --target msi
+	@mkdir -p $(WEB_BUILD)/packages && cp $(WEB_BUILD)/ribi.html $(WEB_BUILD)/packages/
 
 # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
 # and LeakSanitizer; only system libraries may be suppressed.
@@ -69,6 +89,14 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DRIBI_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target ribi_bench
 	@xvfb-run -a build-bench/bench/ribi_bench
+	@$(MAKE) --no-print-directory bench-web
+
+# The browser's figures: ribi.html in headless Chromium, each beside a floor.
+bench-web: web
+	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web_expected
+	@cd $(WEB_BUILD)/tests/web/modules && npm ci --prefer-offline --no-audit --no-fund --loglevel=error
+	@NODE_PATH=$(CURDIR)/$(WEB_BUILD)/tests/web/modules/node_modules RIBI_PAGE=$(CURDIR)/$(WEB_BUILD)/ribi.html \
+		RIBI_EXPECTED=$(CURDIR)/$(WEB_BUILD)/tests/web/expected.json node tests/web/bench.js
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-bench $(WINDOWS_BUILD) $(WINDOWS64_BUILD)
+	rm -rf $(BUILD) build-sanitize build-bench $(WINDOWS_BUILD) $(WINDOWS64_BUILD) $(WEB_BUILD)

@@ -1,5 +1,6 @@
 #include "bench/bare_window.h"
 
+#include "form/form_plan.h"
 #include "window/main_form.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QRadioButton>
 #include <QStyleFactory>
 
+#include <vector>
+
 namespace ribi::bench {
 namespace {
 
@@ -18,14 +21,14 @@ QString Q(std::u16string_view text)
     return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
-QRect Pixels(const window::TwipsRect& twips)
+QRect Pixels(const form::TwipsRect& twips)
 {
-    using window::TwipsToPixels;
+    using form::TwipsToPixels;
     return {TwipsToPixels(twips.left), TwipsToPixels(twips.top), TwipsToPixels(twips.width),
             TwipsToPixels(twips.height)};
 }
 
-void Fill(QWidget* widget, window::Colour colour)
+void Fill(QWidget* widget, form::Colour colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), QColor(colour.Red(), colour.Green(), colour.Blue()));
@@ -33,25 +36,25 @@ void Fill(QWidget* widget, window::Colour colour)
     widget->setAutoFillBackground(true);
 }
 
-QWidget* Make(const window::ControlDescription& control, QWidget* parent)
+QWidget* Make(const form::ControlDescription& control, QWidget* parent)
 {
     switch (control.kind) {
-    case window::ControlKind::Label: {
+    case form::ControlKind::Label: {
         auto* label = new QLabel(Q(control.text), parent);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
         return label;
     }
-    case window::ControlKind::Frame:
+    case form::ControlKind::Frame:
         return new QGroupBox(Q(control.text), parent);
-    case window::ControlKind::OptionButton:
+    case form::ControlKind::OptionButton:
         return new QRadioButton(Q(control.text), parent);
-    case window::ControlKind::ListBox: {
+    case form::ControlKind::ListBox: {
         auto* list = new QListWidget(parent);
         for (auto item : control.items) list->addItem(Q(item));
         return list;
     }
-    case window::ControlKind::TextBox: {
+    case form::ControlKind::TextBox: {
         auto* box = new QPlainTextEdit(parent);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setPlainText(Q(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -63,20 +66,23 @@ QWidget* Make(const window::ControlDescription& control, QWidget* parent)
 
 } // namespace
 
-// The window's data is read from its description, so the two windows
-// cannot drift apart; building that description costs microseconds.
+// The window's data is read from its plan, so the two windows cannot
+// drift apart; building that plan costs microseconds.
 BareWindow::BareWindow()
 {
-    const auto& description = window::MainFormDescription();
+    const form::FormPlan plan(window::MainFormDescription());
+    const auto& description = plan.Description();
     setWindowTitle(Q(description.title));
     setFont(QFont(Q(description.font.family), description.font.pointSize));
     Fill(this, description.background);
-    setFixedSize(window::TwipsToPixels(description.clientWidth), window::TwipsToPixels(description.clientHeight));
+    setFixedSize(form::TwipsToPixels(description.clientWidth), form::TwipsToPixels(description.clientHeight));
 
-    QWidget* frame = nullptr;
-    for (const auto& control : description.controls) {
-        QWidget* widget = Make(control, control.container.empty() ? this : frame);
-        if (control.kind == window::ControlKind::Frame) frame = widget;
+    std::vector<QWidget*> made;
+    for (form::Position position = 0; position < plan.Count(); ++position) {
+        const auto& control = plan.At(position);
+        const auto frame = plan.Element(control.container, 0);
+        QWidget* widget = Make(control, frame && *frame < made.size() ? made[*frame] : this);
+        made.push_back(widget);
         widget->setGeometry(Pixels(control.bounds));
         if (control.hasBackground) {
             auto* list = qobject_cast<QListWidget*>(widget);

@@ -23,7 +23,7 @@ QString Shown(const std::u16string& text)
 
 int SpeciesWithLongestDescription()
 {
-    const auto& rows = catalogue::species();
+    const auto& rows = catalogue::AllSpecies();
     const auto longest = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.description.size() < b.description.size();
     });
@@ -32,7 +32,7 @@ int SpeciesWithLongestDescription()
 
 int FirstSpeciesNotOfType(std::u16string_view typeCode)
 {
-    const auto& rows = catalogue::species();
+    const auto& rows = catalogue::AllSpecies();
     const auto other =
         std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.typeCode != typeCode; });
     return static_cast<int>(other - rows.begin());
@@ -40,7 +40,7 @@ int FirstSpeciesNotOfType(std::u16string_view typeCode)
 
 form::Index TypeCaptioned(std::u16string_view caption)
 {
-    const auto& captions = catalogue::typeCaptions();
+    const auto& captions = catalogue::TypeCaptions();
     return static_cast<form::Index>(std::find(captions.begin(), captions.end(), caption) - captions.begin());
 }
 
@@ -134,7 +134,7 @@ class ClickScene {
 public:
     ClickScene()
         : species(SpeciesWithLongestDescription()),
-          otherSpecies(FirstSpeciesNotOfType(catalogue::species()[static_cast<std::size_t>(species)].typeCode)),
+          otherSpecies(FirstSpeciesNotOfType(catalogue::AllSpecies()[static_cast<std::size_t>(species)].typeCode)),
           type(TypeCaptioned(u"Пасажни")), otherType(static_cast<form::Index>(1 - type))
     {
         floor.setFont(box()->font());

@@ -42,7 +42,7 @@ int RunClickMemoryChild(char* program)
     const std::int64_t afterWarmUp = ResidentKiB();
     for (; n < kWarmUpClicks + kMeasuredClicks; ++n) Click(window, n);
     std::cout << afterWarmUp << ' ' << ResidentKiB() << std::endl;
-    return window.diagnostics.str().empty() ? 0 : 1;
+    return window.diagnostics.text.empty() ? 0 : 1;
 }
 
 std::optional<ClickMemory> MeasureClickMemory()

@@ -2,7 +2,7 @@
 
 #include "bench/bare_window.h"
 #include "bench/process.h"
-#include "window/main_window_qt.h"
+#include "window/run_main_window.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,7 +2,7 @@
 
 namespace ribi::catalogue {
 
-const std::array<Species, kSpeciesCount>& species()
+const std::array<Species, kSpeciesCount>& AllSpecies()
 {
     // A description is one paragraph; it is written as one literal per
     // sentence only to keep the lines readable.
@@ -133,7 +133,7 @@ const std::array<Species, kSpeciesCount>& species()
     return table;
 }
 
-const std::array<std::u16string_view, kTypeCount>& typeCaptions()
+const std::array<std::u16string_view, kTypeCount>& TypeCaptions()
 {
     static constexpr std::array<std::u16string_view, kTypeCount> captions{u"Непасажни", u"Пасажни"};
     return captions;

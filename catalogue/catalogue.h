@@ -20,12 +20,12 @@ inline constexpr std::size_t kSpeciesCount = 18;
 inline constexpr std::size_t kTypeCount = 2;
 
 // The species in stored (Bulgarian alphabetical) order.
-const std::array<Species, kSpeciesCount>& species();
+const std::array<Species, kSpeciesCount>& AllSpecies();
 
 // Captions of the type options, by option Index.
-const std::array<std::u16string_view, kTypeCount>& typeCaptions();
+const std::array<std::u16string_view, kTypeCount>& TypeCaptions();
 
 // What the output box shows before the first click: ten CR LF lines.
-std::u16string_view taskStatement();
+std::u16string_view TaskStatement();
 
 } // namespace ribi::catalogue

@@ -2,7 +2,7 @@
 
 namespace ribi::catalogue {
 
-std::u16string_view taskStatement()
+std::u16string_view TaskStatement()
 {
     // One literal per line, so each line and its CR LF can be read at a glance.
     static constexpr std::u16string_view text =

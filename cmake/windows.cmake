@@ -3,7 +3,8 @@
 enable_language(RC)
 
 add_library(ribi_win32 STATIC
-  form/win32/control_styles.cpp
+  form/win32/accessible_name.cpp
+  form/win32/creation.cpp
   form/win32/dpi.cpp
   form/win32/frame_control.cpp
   form/win32/list_box_control.cpp
@@ -15,7 +16,8 @@ add_library(ribi_win32 STATIC
 )
 # Windows 7 is the oldest system served; newer calls are looked up at run time.
 target_compile_definitions(ribi_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(ribi_win32 PUBLIC ribi_core user32 gdi32)
+# oleacc, ole32 and oleaut32 only for screen readers: Windows' own DLLs.
+target_link_libraries(ribi_win32 PUBLIC ribi_core user32 gdi32 oleacc ole32 oleaut32)
 
 add_executable(ribi WIN32 window/main_win32.cpp window/ribi.rc)
 target_link_libraries(ribi PRIVATE ribi_win32)
@@ -26,7 +28,11 @@ set_property(SOURCE window/ribi.rc APPEND PROPERTY OBJECT_DEPENDS
              ${PROJECT_SOURCE_DIR}/window/version_info.rc ${PROJECT_BINARY_DIR}/generated/ribi_version.h)
 set_target_properties(ribi PROPERTIES OUTPUT_NAME ribi)
 if(MINGW)
-  target_link_options(ribi PRIVATE -municode -s)
+  # Size before speed (nothing here is hot), and unused code left out.
+  foreach(target IN ITEMS ribi_core ribi_win32 ribi)
+    target_compile_options(${target} PRIVATE $<$<CONFIG:Release>:-Os -ffunction-sections -fdata-sections>)
+  endforeach()
+  target_link_options(ribi PRIVATE -municode -s -Wl,--tsaware $<$<CONFIG:Release>:-Wl,--gc-sections>)
 endif()
 
 if(CMAKE_CROSSCOMPILING)
@@ -51,6 +57,13 @@ if(CMAKE_CROSSCOMPILING)
     set(RIBI_GOOGLETEST_SOURCE /usr/src/googletest/googletest CACHE PATH "GoogleTest sources for the cross build")
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     add_subdirectory(${RIBI_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    # The win32 thread flavour of the compiler has no std::mutex, which
+    # GoogleTest wants for one class of its own: it gets a stand-in.
+    include(CheckCXXSourceCompiles)
+    check_cxx_source_compiles("#include <mutex>\nstd::mutex m;\nint main() {}" RIBI_HAS_STD_MUTEX)
+    if(NOT RIBI_HAS_STD_MUTEX)
+      target_compile_options(gtest PUBLIC -include ${PROJECT_SOURCE_DIR}/tests/win32/gtest_notification.h)
+    endif()
     if(NOT TARGET GTest::gtest)
       add_library(GTest::gtest ALIAS gtest)
       add_library(GTest::gtest_main ALIAS gtest_main)
@@ -58,10 +71,26 @@ if(CMAKE_CROSSCOMPILING)
   endif()
 endif()
 
+# The licence and the notices of the runtime linked into ribi.exe, as
+# Notepad before Windows 10 reads them: CR LF and a byte order mark.
+set(RIBI_WINDOWS_TEXTS ${PROJECT_BINARY_DIR}/windows-texts/LICENSE.txt
+                       ${PROJECT_BINARY_DIR}/windows-texts/NOTICES.txt)
+string(ASCII 239 187 191 byte_order_mark)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/windows-texts)
+foreach(source IN ITEMS LICENSE.txt packaging/windows/NOTICES.txt)
+  file(READ ${source} text)
+  string(REPLACE "\n" "\r\n" text "${text}")
+  get_filename_component(name ${source} NAME)
+  file(WRITE ${PROJECT_BINARY_DIR}/CMakeFiles/${name}.new "${byte_order_mark}${text}")
+  file(COPY_FILE ${PROJECT_BINARY_DIR}/CMakeFiles/${name}.new ${PROJECT_BINARY_DIR}/windows-texts/${name}
+       ONLY_IF_DIFFERENT)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+endforeach()
+
 # `make package`: a zip to unpack anywhere, the program and how to start it
-# side by side at its top.
+# side by side at its top, with the licences.
 install(TARGETS ribi RUNTIME DESTINATION .)
-install(FILES packaging/windows/ПРОЧЕТИ.txt DESTINATION .)
+install(FILES packaging/windows/PROCHETI.txt ${RIBI_WINDOWS_TEXTS} DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME ribi)
 set(CPACK_PACKAGE_VENDOR "Велорна")
@@ -69,3 +98,17 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_PACKAGE_FILE_NAME ribi-${PROJECT_VERSION}-win32)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
+
+# And the Windows Installer package for deployment: `cmake --build . --target msi`.
+set(RIBI_MSI ${CMAKE_BINARY_DIR}/packages/ribi-${PROJECT_VERSION}.msi)
+set(RIBI_MSI_INPUTS -DPROGRAM=$<TARGET_FILE:ribi> "-DTEXTS=${RIBI_WINDOWS_TEXTS}"
+                    -DICON=${PROJECT_SOURCE_DIR}/window/icon/ribi.ico)
+add_custom_command(
+  OUTPUT ${RIBI_MSI}
+  COMMAND ${CMAKE_COMMAND} ${RIBI_MSI_INPUTS} -DVERSION=${PROJECT_VERSION} -DOUTPUT=${RIBI_MSI}
+          -DWORK=${PROJECT_BINARY_DIR}/msi-work -P ${PROJECT_SOURCE_DIR}/packaging/windows/make_msi.cmake
+  DEPENDS ribi ${RIBI_WINDOWS_TEXTS} ${PROJECT_SOURCE_DIR}/window/icon/ribi.ico
+          ${PROJECT_SOURCE_DIR}/packaging/windows/make_msi.cmake
+  COMMENT "Windows Installer package ${RIBI_MSI}"
+  VERBATIM)
+add_custom_target(msi DEPENDS ${RIBI_MSI})

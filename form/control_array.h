@@ -1,24 +1,24 @@
 #pragma once
 
-// An element of a control array by its Index, as every binding looks it up:
-// an element that does not exist is a failing operation.
+// An element of a control array by its name and Index, as every binding
+// looks it up: an element that does not exist is a failing operation.
 
 #include "form/control_error.h"
-#include "form/controls.h"
+#include "form/form_plan.h"
 
-#include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace ribi::form {
 
-// `array` holds pointers (raw or owning) by Index, null where none exists.
-template <typename Array> auto& ElementAt(const Array& array, Index index, std::string_view name)
+// `built` holds what the binding built of one type (raw or owning
+// pointers) by the control's position in the plan, null elsewhere.
+template <typename Built>
+auto& ElementAt(const FormPlan& plan, const Built& built, std::u16string_view name, Index index)
 {
-    const auto at = static_cast<std::size_t>(index);
-    if (index < 0 || at >= array.size() || !array[at])
-        throw ControlError(std::string(name) + "(" + std::to_string(index) + "): no such element");
-    return *array[at];
+    const auto position = plan.Element(name, index);
+    if (!position || *position >= built.size() || !built[*position])
+        throw ControlError(ElementName(name, index) + ": no such element");
+    return *built[*position];
 }
 
 } // namespace ribi::form

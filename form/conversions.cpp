@@ -2,8 +2,10 @@
 
 #include "form/control_error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -20,7 +22,6 @@ bool IsDigit(char16_t c)
 }
 
 // The longest prefix of `text` that reads as a decimal number, as ASCII.
-// from_chars does the arithmetic: it is exact and ignores the locale.
 std::string LeadingNumber(std::u16string_view text, std::size_t& consumed)
 {
     std::string ascii;
@@ -65,15 +66,47 @@ std::string LeadingNumber(std::u16string_view text, std::size_t& consumed)
     return ascii;
 }
 
-double Parse(const std::string& ascii)
+// The same number with the decimal point taken out and the exponent moved
+// to match ("-12.5e-3" is "-125e-4"): strtod reads that alike in every locale.
+std::string WithoutDecimalPoint(const std::string& ascii)
 {
-    double value = 0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Beyond a double: a tiny value is 0, a huge one overflows.
-        if (ascii.find("e-") != std::string::npos) return 0.0;
-        throw ControlError("conversion of a text to a number: overflow");
+    constexpr long long kFarBeyondAnyDouble = 1'000'000'000'000;
+    const auto e = ascii.find('e');
+    std::string digits = ascii.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        const bool negative = ascii[e + 1] == '-';
+        for (std::size_t i = e + (negative ? 2 : 1); i < ascii.size(); ++i)
+            exponent = std::min(exponent * 10 + (ascii[i] - '0'), kFarBeyondAnyDouble);
+        if (negative) exponent = -exponent;
     }
+    if (const auto point = digits.find('.'); point != std::string::npos) {
+        exponent -= static_cast<long long>(digits.size() - point - 1);
+        digits.erase(point, 1);
+    }
+    return digits + 'e' + std::to_string(exponent);
+}
+
+template <typename Real>
+concept FromCharsReads = requires(const char* text, Real& value)
+{
+    std::from_chars(text, text, value);
+};
+
+// from_chars is exact and ignores the locale. Where the library has none for
+// floating point (LLVM 14's libc++, the browser build's), strtod over the
+// same digits rounds just as exactly; it also settles what from_chars
+// leaves out of range: a value too small for a double is 0, a huge one
+// overflows.
+template <typename Real> Real Parse(const std::string& ascii)
+{
+    Real value = 0;
+    if constexpr (FromCharsReads<Real>) {
+        const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+        if (result.ec != std::errc::result_out_of_range) return value;
+    }
+    value = std::strtod(WithoutDecimalPoint(ascii).c_str(), nullptr);
+    if (std::isinf(value)) throw ControlError("conversion of a text to a number: overflow");
     return value;
 }
 
@@ -89,7 +122,7 @@ double TextToNumber(std::u16string_view text)
 {
     std::size_t consumed = 0;
     const std::string ascii = LeadingNumber(TrimLeadingBlanks(text), consumed);
-    return consumed == 0 ? 0.0 : Parse(ascii);
+    return consumed == 0 ? 0.0 : Parse<double>(ascii);
 }
 
 Index ToIndex(double value)
@@ -108,7 +141,7 @@ Index ToIndex(std::u16string_view text)
     std::size_t consumed = 0;
     const std::string ascii = LeadingNumber(text, consumed);
     if (consumed == 0 || consumed != text.size()) throw ControlError("conversion of a text to an index: not a number");
-    return ToIndex(Parse(ascii));
+    return ToIndex(Parse<double>(ascii));
 }
 
 bool NumericEqual(const Number& a, const Number& b)

@@ -9,12 +9,16 @@ packages_for() {
     qt) echo "qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation" ;;
     tests) echo "libgtest-dev python3 hunspell hunspell-bg" ;;
     checks) echo "clang-tidy clang-format" ;;
-    window-tests) echo "xvfb xauth xdotool desktop-file-utils appstream dpkg-dev" ;;
-    windows) echo "g++-mingw-w64-i686 mingw-w64-i686-dev googletest" ;;
+    window-tests) echo "xvfb xauth xdotool desktop-file-utils appstream dpkg-dev lintian" ;;
+    # What a screen reader and a dark desktop theme get (tests/accessibility).
+    accessibility) echo "dbus at-spi2-core python3-pyatspi orca qt6-gtk-platformtheme" ;;
+    windows) echo "g++-mingw-w64-i686-win32 mingw-w64-i686-dev googletest msitools gcab" ;;
     # The two ways of running the Win32 tests (scripts/windows-tests.sh).
     wine32) echo "wine wine32:i386" ;;
     wine64) echo "g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64" ;;
     bench) echo "libbenchmark-dev" ;;
+    # The browser edition and its tests; npm only where no node brought one.
+    web) echo "emscripten googletest python3 chromium chromium-driver fonts-liberation $(command -v npm >/dev/null 2>&1 || echo npm)" ;;
     *) echo "install-packages: unknown group '$1'" >&2; exit 2 ;;
     esac
 }

@@ -25,7 +25,7 @@ fi
 
 if [ -f "$windows_build/compile_commands.json" ]; then
     # clang finds mingw's C++ headers only when told where they are.
-    cxx=$(ls -d /usr/lib/gcc/i686-w64-mingw32/*-posix/include/c++ | tail -n 1)
+    cxx=$(ls -d /usr/lib/gcc/i686-w64-mingw32/*-win32/include/c++ | tail -n 1)
     win32_sources | xargs -P "$(nproc)" -n 2 clang-tidy -p "$windows_build" --quiet \
         --extra-arg=--target=i686-w64-mingw32 --extra-arg=-isystem$cxx --extra-arg=-isystem$cxx/i686-w64-mingw32 2>&1 |
         quiet | tee -a "$log"

@@ -3,7 +3,7 @@
 #include "form/control_error.h"
 #include "selection/output_texts.h"
 
-#include <ostream>
+#include <string>
 
 namespace ribi::selection {
 namespace {
@@ -31,7 +31,7 @@ form::Index AsIndex(const form::Number& number)
 
 } // namespace
 
-Handlers::Handlers(form::Controls& controls, std::ostream& diagnostics) : controls_(controls), diagnostics_(diagnostics)
+Handlers::Handlers(form::Controls& controls, Diagnostics& diagnostics) : controls_(controls), diagnostics_(diagnostics)
 {
 }
 
@@ -116,8 +116,7 @@ void Handlers::Append(std::u16string_view line)
 void Handlers::Stopped(const char* handler, const std::exception& error)
 {
     clickGuard_ = ClickGuard::Idle;
-    diagnostics_ << "ribi: " << handler << " stopped: " << error.what() << '\n';
-    diagnostics_.flush();
+    diagnostics_.Line(std::string("ribi: ") + handler + " stopped: " + error.what());
 }
 
 } // namespace ribi::selection

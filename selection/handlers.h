@@ -6,8 +6,9 @@
 #include "form/controls.h"
 #include "form/conversions.h"
 #include "selection/click_guard.h"
+#include "selection/diagnostics.h"
 
-#include <iosfwd>
+#include <exception>
 #include <optional>
 
 namespace ribi::selection {
@@ -16,7 +17,7 @@ class Handlers final : public form::ClickSink {
 public:
     // `diagnostics` receives one line when a handler stops at a failing
     // control operation.
-    Handlers(form::Controls& controls, std::ostream& diagnostics);
+    Handlers(form::Controls& controls, Diagnostics& diagnostics);
 
     // Click of the List1 array: shows the species selected in the names list.
     void ShowSpecies(form::Index index);
@@ -37,7 +38,7 @@ private:
     void Stopped(const char* handler, const std::exception& error);
 
     form::Controls& controls_;
-    std::ostream& diagnostics_;
+    Diagnostics& diagnostics_;
     ClickGuard clickGuard_ = ClickGuard::Idle;
     std::optional<form::Index> currentSpecies_;
     std::optional<form::Number> currentType_;

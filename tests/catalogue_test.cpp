@@ -63,7 +63,7 @@ constexpr ExpectedRow kExpected[kSpeciesCount] = {
 
 bool IsCatalogueName(std::u16string_view name)
 {
-    return std::ranges::any_of(species(), [&](const Species& s) { return s.name == name; });
+    return std::any_of(AllSpecies().begin(), AllSpecies().end(), [&](const Species& s) { return s.name == name; });
 }
 
 std::vector<std::u16string_view> SplitLines(std::u16string_view text)
@@ -96,17 +96,17 @@ void ExpectPlainText(std::u16string_view text, std::string_view what)
 
 TEST(CatalogueTable, RowsHaveTheExpectedNamesAndTypeCodesInStoredOrder)
 {
-    ASSERT_EQ(species().size(), 18u);
+    ASSERT_EQ(AllSpecies().size(), 18u);
     for (std::size_t p = 0; p < kSpeciesCount; ++p) {
-        EXPECT_EQ(Utf8(species()[p].name), Utf8(kExpected[p].name)) << "position " << p;
-        EXPECT_EQ(Utf8(species()[p].typeCode), Utf8(kExpected[p].typeCode)) << "position " << p;
+        EXPECT_EQ(Utf8(AllSpecies()[p].name), Utf8(kExpected[p].name)) << "position " << p;
+        EXPECT_EQ(Utf8(AllSpecies()[p].typeCode), Utf8(kExpected[p].typeCode)) << "position " << p;
     }
 }
 
 TEST(CatalogueTable, TypeCodesAreOptionIndicesAndBothTypesAreUsed)
 {
     std::size_t counts[kTypeCount] = {};
-    for (const Species& s : species()) {
+    for (const Species& s : AllSpecies()) {
         ASSERT_TRUE(s.typeCode == u"0" || s.typeCode == u"1") << Utf8(s.name) << ": " << Utf8(s.typeCode);
         ++counts[s.typeCode[0] - u'0'];
     }
@@ -119,17 +119,17 @@ TEST(CatalogueTable, TypeCodesAreOptionIndicesAndBothTypesAreUsed)
 TEST(CatalogueTable, NamesAreStrictlyAlphabetical)
 {
     for (std::size_t p = 1; p < kSpeciesCount; ++p) {
-        EXPECT_LT(species()[p - 1].name, species()[p].name)
-            << Utf8(species()[p - 1].name) << " / " << Utf8(species()[p].name);
+        EXPECT_LT(AllSpecies()[p - 1].name, AllSpecies()[p].name)
+            << Utf8(AllSpecies()[p - 1].name) << " / " << Utf8(AllSpecies()[p].name);
     }
 }
 
 TEST(CatalogueTable, NamesAreLowerCaseBulgarianWordsOfThreeToEightLetters)
 {
-    for (const Species& s : species()) {
+    for (const Species& s : AllSpecies()) {
         EXPECT_GE(s.name.size(), 3u) << Utf8(s.name);
         EXPECT_LE(s.name.size(), 8u) << Utf8(s.name);
-        EXPECT_TRUE(std::ranges::all_of(s.name, IsBulgarianLowerLetter)) << Utf8(s.name);
+        EXPECT_TRUE(std::all_of(s.name.begin(), s.name.end(), IsBulgarianLowerLetter)) << Utf8(s.name);
     }
 }
 
@@ -138,7 +138,7 @@ TEST(CatalogueTable, NamesAreLowerCaseBulgarianWordsOfThreeToEightLetters)
 TEST(CatalogueDescriptions, OpenWithTheirFixedSentenceAndHaveTheirExactLength)
 {
     for (std::size_t p = 0; p < kSpeciesCount; ++p) {
-        const std::u16string_view text = species()[p].description;
+        const std::u16string_view text = AllSpecies()[p].description;
         const ExpectedRow& want = kExpected[p];
         SCOPED_TRACE(Utf8(want.name));
         EXPECT_EQ(text.size(), want.length);
@@ -151,7 +151,7 @@ TEST(CatalogueDescriptions, OpenWithTheirFixedSentenceAndHaveTheirExactLength)
 
 TEST(CatalogueDescriptions, AreSingleParagraphsWithTidyBlanks)
 {
-    for (const Species& s : species()) {
+    for (const Species& s : AllSpecies()) {
         const std::u16string_view text = s.description;
         SCOPED_TRACE(Utf8(s.name));
         ExpectPlainText(text, Utf8(s.name));
@@ -168,7 +168,7 @@ TEST(CatalogueDescriptions, AreSingleParagraphsWithTidyBlanks)
 
 TEST(TaskStatement, IsTenCrLfLinesOf1285Characters)
 {
-    const std::u16string_view text = taskStatement();
+    const std::u16string_view text = TaskStatement();
     EXPECT_EQ(text.size(), 1285u);
     ASSERT_TRUE(text.ends_with(u"\r\n"));
 
@@ -198,7 +198,7 @@ TEST(TaskStatement, IsTenCrLfLinesOf1285Characters)
 
 TEST(TaskStatement, KeepsTheFixedWording)
 {
-    const auto lines = SplitLines(taskStatement());
+    const auto lines = SplitLines(TaskStatement());
     ASSERT_EQ(lines.size(), 10u);
     constexpr std::u16string_view first = u"Формирането на пасаж носи определен предимства и недостатъци за рибата.";
     EXPECT_TRUE(lines[0].starts_with(first)) << Utf8(lines[0]);
@@ -209,7 +209,7 @@ TEST(TaskStatement, KeepsTheFixedWording)
 
 TEST(TaskStatement, LineNineEndsWithSixteenCatalogueNamesInAlphabeticalOrder)
 {
-    const auto lines = SplitLines(taskStatement());
+    const auto lines = SplitLines(TaskStatement());
     ASSERT_EQ(lines.size(), 10u);
     std::u16string_view line = lines[8];
     ASSERT_TRUE(line.ends_with(u'.'));

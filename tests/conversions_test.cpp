@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <string>
 
 namespace ribi::form {
 namespace {
@@ -24,6 +26,21 @@ TEST(Conversions, TextToNumberTakesTheLeadingDecimalNumber)
     EXPECT_EQ(TextToNumber(u"1e-999"), 0.0);
     EXPECT_THROW(TextToNumber(u"1e999"), ControlError);
     EXPECT_EQ(TextToNumber(u"１"), 0.0); // only ASCII digits count
+}
+
+// The nearest double, whichever library converts; the browser build's has
+// no from_chars for double and takes another path to the same results.
+TEST(Conversions, TextToNumberGivesTheNearestDouble)
+{
+    EXPECT_EQ(TextToNumber(u"0.1"), 0.1);
+    EXPECT_EQ(TextToNumber(u"9007199254740993"), 9007199254740992.0); // a tie, to the even neighbour
+    EXPECT_EQ(TextToNumber(u"123456789012345678901234567890e-20"), 1234567890.1234567890123456789);
+    EXPECT_EQ(TextToNumber(u"4.9e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(TextToNumber(u"1.7976931348623157e308"), std::numeric_limits<double>::max());
+    EXPECT_THROW(TextToNumber(u"1.8e308"), ControlError);
+    // Too small for a double, with or without an exponent: 0, not an overflow.
+    EXPECT_EQ(TextToNumber(u"0." + std::u16string(400, u'0') + u"1"), 0.0);
+    EXPECT_EQ(TextToNumber(u"-2e-400"), 0.0);
 }
 
 TEST(Conversions, ToIndexRoundsHalvesToEvenWithinSixteenBits)

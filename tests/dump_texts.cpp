@@ -24,11 +24,11 @@ int main()
     using namespace ribi::catalogue;
     std::string out;
     bool ok = true;
-    for (const Species& s : species()) {
+    for (const Species& s : AllSpecies()) {
         ok = AppendUtf8(s.description, out) && ok;
         out += '\n';
     }
-    ok = AppendUtf8(taskStatement(), out) && ok;
+    ok = AppendUtf8(TaskStatement(), out) && ok;
     if (!ok) {
         std::fputs("dump_texts: a text holds a surrogate code unit\n", stderr);
         return 1;

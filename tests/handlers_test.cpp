@@ -3,24 +3,27 @@
 
 #include "form/control_error.h"
 #include "selection/handlers.h"
+#include "tests/expected_output.h"
 #include "tests/in_memory_form.h"
+#include "tests/recorded_diagnostics.h"
 #include "tests/window_driver.h"
 #include "window/main_form.h"
-
-#include <sstream>
 
 namespace ribi::testing {
 namespace {
 
+using expected::Row;
 using selection::ClickGuard;
 
+const std::u16string kMembersLine = std::u16string(expected::kMembersHeading) + std::u16string(expected::kLineBreak);
+
 struct InMemoryWindow {
-    explicit InMemoryWindow(const window::FormDescription& description = window::MainFormDescription())
+    explicit InMemoryWindow(const form::FormDescription& description = window::MainFormDescription())
         : form(description), handlers(form, diagnostics)
     {
         form.Connect(handlers);
     }
-    std::ostringstream diagnostics;
+    RecordedDiagnostics diagnostics;
     InMemoryForm form;
     selection::Handlers handlers;
 };
@@ -53,29 +56,29 @@ TEST(Handlers, StateStartsIdleAndEmptyAndFollowsTheLastClick)
     EXPECT_FALSE(w.handlers.CurrentSpecies());
     EXPECT_FALSE(w.handlers.CurrentType());
 
-    w.form.UserClicksListItem(9);
-    EXPECT_EQ(w.handlers.CurrentSpecies(), form::Index{9});
+    w.form.UserClicksListItem(Row(u"сом"));
+    EXPECT_EQ(w.handlers.CurrentSpecies(), Row(u"сом"));
     ASSERT_TRUE(w.handlers.CurrentType());
     EXPECT_TRUE(std::holds_alternative<double>(*w.handlers.CurrentType())); // the parsed code
     EXPECT_TRUE(form::NumericEqual(*w.handlers.CurrentType(), form::Index{0}));
 
     w.form.UserClicksOption(1);
     EXPECT_EQ(*w.handlers.CurrentType(), form::Number{form::Index{1}}); // the option's Index
-    EXPECT_EQ(w.handlers.CurrentSpecies(), form::Index{9});             // untouched by a type click
+    EXPECT_EQ(w.handlers.CurrentSpecies(), Row(u"сом"));                // untouched by a type click
 }
 
 TEST(Handlers, NestedOptionClickInsideShowSpeciesIsIgnored)
 {
     InMemoryWindow w;
     int writesDuringClick = 0;
-    w.form.UserClicksListItem(3); // костур: selects option 1, which raises its Click
+    w.form.UserClicksListItem(Row(u"костур")); // selects option 1, which raises its Click
     writesDuringClick = w.form.Output().writes;
     EXPECT_EQ(w.form.Option(1).clicksRaised, 1);
     EXPECT_EQ(writesDuringClick, 3); // name line, type line, description: no listing
-    EXPECT_TRUE(w.diagnostics.str().empty());
+    EXPECT_TRUE(w.diagnostics.text.empty());
 
     // Writing true to the option already selected raises nothing.
-    w.form.UserClicksListItem(5); // паламуд, also schooling
+    w.form.UserClicksListItem(Row(u"паламуд")); // also schooling
     EXPECT_EQ(w.form.Option(1).clicksRaised, 1);
 }
 
@@ -110,28 +113,28 @@ TEST(Handlers, GuardIgnoresTheOtherKindOfClickWhileAHandlerRuns)
         form::OptionButton& Option1(form::Index i) override { return form.Option1(i); }
         form::TextBox& Text1(form::Index i) override { return i == 0 ? output : form.Text1(i); }
     } controls(w.form);
-    std::ostringstream diagnostics;
+    RecordedDiagnostics diagnostics;
     selection::Handlers handlers(controls, diagnostics);
 
     ClickGuard seen{};
     controls.output.during = [&] {
         seen = handlers.Guard();
-        w.form.List(0).Select(0);
+        w.form.List(0).Select(Row(u"есетра"));
         handlers.ShowSpecies(0);
     };
     handlers.SelectType(1);
     EXPECT_EQ(seen, ClickGuard::ListingType);
-    EXPECT_EQ(w.form.Output().Text().substr(0, 26), u"Посочен тип риба: Пасажни\r");
+    EXPECT_TRUE(w.form.Output().Text().starts_with(expected::TypeFirstLine(expected::kSchooling)));
     EXPECT_EQ(handlers.Guard(), ClickGuard::Idle);
 
     controls.output.during = [&] {
         seen = handlers.Guard();
         handlers.SelectType(1);
     };
-    w.form.List(0).Select(9);
+    w.form.List(0).Select(Row(u"сом"));
     handlers.ShowSpecies(0);
     EXPECT_EQ(seen, ClickGuard::ShowingSpecies);
-    EXPECT_TRUE(w.form.Output().Text().starts_with(u"Посочена е вид риба: сом\r\n"));
+    EXPECT_TRUE(w.form.Output().Text().starts_with(expected::SpeciesFirstLine(u"сом")));
     EXPECT_EQ(handlers.Guard(), ClickGuard::Idle);
 }
 
@@ -140,7 +143,7 @@ TEST(Handlers, EmptyNamesListGivesTheTwoHeadingLines)
     InMemoryWindow w;
     w.form.List(0).Items().clear();
     w.form.UserClicksOption(1);
-    EXPECT_EQ(w.form.Output().Text(), u"Посочен тип риба: Пасажни\r\nВключва видове: \r\n");
+    EXPECT_EQ(w.form.Output().Text(), expected::TypeFirstLine(expected::kSchooling) + kMembersLine);
 }
 
 // A failing control operation stops the handler with its output so far, but
@@ -148,29 +151,29 @@ TEST(Handlers, EmptyNamesListGivesTheTwoHeadingLines)
 TEST(Handlers, FailingOperationStopsTheHandlerAndReleasesTheGuard)
 {
     InMemoryWindow w;
-    w.form.List(1).Items()[9] = u"2"; // сом's type has no option
-    w.form.UserClicksListItem(9);
+    w.form.List(1).Items()[static_cast<std::size_t>(Row(u"сом"))] = u"2"; // a type with no option
+    w.form.UserClicksListItem(Row(u"сом"));
     EXPECT_EQ(w.handlers.Guard(), ClickGuard::Idle);
     EXPECT_EQ(w.form.Output().Text(), window::MainFormDescription().controls[0].text); // stopped before writing
-    EXPECT_EQ(w.diagnostics.str(), "ribi: ShowSpecies stopped: Option1(2): no such element\n");
+    EXPECT_EQ(w.diagnostics.text, "ribi: ShowSpecies stopped: Option1(2): no such element\n");
 
     w.form.UserClicksOption(1); // still answers
-    EXPECT_TRUE(w.form.Output().Text().starts_with(u"Посочен тип риба: Пасажни\r\nВключва видове: \r\nкостур"));
+    EXPECT_EQ(w.form.Output().Text(), expected::TypeListing(expected::kSchooling));
 
     // A list shorter than the names list fails in the middle of a listing.
-    w.diagnostics.str({});
+    w.diagnostics.text.clear();
     w.form.List(1).Items().resize(4);
     w.form.UserClicksOption(0);
-    EXPECT_EQ(w.form.Output().Text(), u"Посочен тип риба: Непасажни\r\nВключва видове: \r\nесетра\r\nкалкан\r\n"
-                                      u"каракуда\r\n");
-    EXPECT_EQ(w.diagnostics.str(), "ribi: SelectType stopped: List(4): no such item\n");
+    EXPECT_EQ(w.form.Output().Text(),
+              expected::TypeFirstLine(expected::kNonSchooling) + kMembersLine + u"есетра\r\nкалкан\r\nкаракуда\r\n");
+    EXPECT_EQ(w.diagnostics.text, "ribi: SelectType stopped: List(4): no such item\n");
     EXPECT_EQ(w.handlers.Guard(), ClickGuard::Idle);
 
     // A species click with nothing selected in the list.
-    w.diagnostics.str({});
+    w.diagnostics.text.clear();
     w.form.List(0).Select(-1);
     w.handlers.ShowSpecies(0);
-    EXPECT_EQ(w.diagnostics.str(), "ribi: ShowSpecies stopped: List(-1): no such item\n");
+    EXPECT_EQ(w.diagnostics.text, "ribi: ShowSpecies stopped: List(-1): no such item\n");
     EXPECT_EQ(w.handlers.Guard(), ClickGuard::Idle);
 }
 

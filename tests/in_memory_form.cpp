@@ -13,35 +13,37 @@ std::u16string InMemoryListBox::List(form::Index position) const
 
 void InMemoryOption::SetValue(bool value)
 {
-    if (!value) {
-        value_ = false;
+    if (!form::WriteRaisesClick(value_, value)) {
+        if (!value) value_ = false;
         return;
     }
-    if (value_) return; // already selected: the platform raises nothing
-    for (auto& other : form_.options_) other->value_ = false;
+    for (auto* other : group_.Members()) other->value_ = false;
     value_ = true;
     form_.RaiseOptionClick(index_);
 }
 
-InMemoryForm::InMemoryForm(const window::FormDescription& description)
+InMemoryForm::InMemoryForm(const form::FormDescription& description) : PlannedControls(description)
 {
-    for (const auto& control : description.controls) {
+    for (form::Position position = 0; position < plan_.Count(); ++position) {
+        const auto& control = plan_.At(position);
         switch (control.kind) {
-        case window::ControlKind::ListBox:
-            lists_.push_back(std::make_unique<InMemoryListBox>(
-                std::vector<std::u16string>(control.items.begin(), control.items.end())));
+        case form::ControlKind::ListBox:
+            lists_[position] = std::make_unique<InMemoryListBox>(
+                std::vector<std::u16string>(control.items.begin(), control.items.end()));
             break;
-        case window::ControlKind::OptionButton:
-            options_.push_back(std::make_unique<InMemoryOption>(*this, control.index, std::u16string(control.text)));
+        case form::ControlKind::OptionButton:
+            options_[position] = std::make_unique<InMemoryOption>(*this, control.index, std::u16string(control.text));
             break;
-        case window::ControlKind::TextBox:
-            texts_.push_back(std::make_unique<InMemoryTextBox>(std::u16string(control.text)));
+        case form::ControlKind::TextBox:
+            texts_[position] = std::make_unique<InMemoryTextBox>(std::u16string(control.text));
             break;
-        case window::ControlKind::Label:
-        case window::ControlKind::Frame:
+        case form::ControlKind::Label:
+        case form::ControlKind::Frame:
             break;
         }
     }
+    for (const auto& group : OptionGroups())
+        for (auto* option : group) option->group_ = form::OptionGroup<InMemoryOption>(group);
 }
 
 void InMemoryForm::UserClicksListItem(form::Index position)

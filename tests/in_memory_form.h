@@ -2,11 +2,10 @@
 
 // The control operations kept in memory, with the platform's semantics, so
 // that the handlers can be tested without a toolkit. Built from the same
-// window description as the real windows.
+// plan as the real windows.
 
-#include "form/control_array.h"
-#include "form/controls.h"
-#include "window/form_description.h"
+#include "form/option_group.h"
+#include "form/planned_controls.h"
 
 #include <memory>
 #include <string>
@@ -46,6 +45,7 @@ public:
 private:
     friend class InMemoryForm;
     InMemoryForm& form_;
+    form::OptionGroup<InMemoryOption> group_;
     form::Index index_;
     std::u16string caption_;
     bool value_ = false;
@@ -66,19 +66,21 @@ private:
     std::u16string text_;
 };
 
-class InMemoryForm final : public form::Controls {
+class InMemoryForm final
+    : public form::PlannedControls<std::unique_ptr<InMemoryListBox>, std::unique_ptr<InMemoryOption>,
+                                   std::unique_ptr<InMemoryTextBox>> {
 public:
-    explicit InMemoryForm(const window::FormDescription& description);
+    // `description` must outlive the form.
+    explicit InMemoryForm(const form::FormDescription& description);
 
     void Connect(form::ClickSink& sink) { sink_ = &sink; }
 
-    form::ListBox& List1(form::Index index) override { return form::ElementAt(lists_, index, "List1"); }
-    form::OptionButton& Option1(form::Index index) override { return form::ElementAt(options_, index, "Option1"); }
-    form::TextBox& Text1(form::Index index) override { return form::ElementAt(texts_, index, "Text1"); }
-
-    InMemoryListBox& List(form::Index index) { return form::ElementAt(lists_, index, "List1"); }
-    InMemoryOption& Option(form::Index index) { return form::ElementAt(options_, index, "Option1"); }
-    InMemoryTextBox& Output() { return *texts_.at(0); }
+    // The same elements with their in-memory operations.
+    form::ListBox& List1(form::Index index) override { return List(index); }
+    form::OptionButton& Option1(form::Index index) override { return Option(index); }
+    InMemoryListBox& List(form::Index index) { return form::ElementAt(plan_, lists_, u"List1", index); }
+    InMemoryOption& Option(form::Index index) { return form::ElementAt(plan_, options_, u"Option1", index); }
+    InMemoryTextBox& Output() { return form::ElementAt(plan_, texts_, u"Text1", 0); }
 
     // What the platform does on a user's click.
     void UserClicksListItem(form::Index position);
@@ -88,9 +90,6 @@ private:
     friend class InMemoryOption;
     void RaiseOptionClick(form::Index index);
 
-    std::vector<std::unique_ptr<InMemoryListBox>> lists_;
-    std::vector<std::unique_ptr<InMemoryOption>> options_;
-    std::vector<std::unique_ptr<InMemoryTextBox>> texts_;
     form::ClickSink* sink_ = nullptr;
 };
 

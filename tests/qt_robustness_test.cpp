@@ -5,6 +5,7 @@
 
 #include "catalogue/catalogue.h"
 #include "form/qt/qt_text.h"
+#include "tests/expected_output.h"
 #include "tests/qt_window.h"
 
 #include <QApplication>
@@ -141,7 +142,7 @@ private:
                                                 std::u16string(1, char16_t(0xDC1F)),
                                                 u"1",
                                                 u" ",
-                                                u"Посочена е вид риба: "};
+                                                std::u16string(expected::kSpeciesHeading)};
         std::u16string text;
         for (int n = Uniform(1, 4); n > 0; --n) text += pieces[Uniform(0, std::size(pieces) - 1)];
         return text;
@@ -241,9 +242,9 @@ public:
             if (!typing || !outputHadFocus) return "the output changed without a click or typing into it";
         }
         last_ = text;
-        const auto& rows = catalogue::species();
+        const auto& rows = catalogue::AllSpecies();
         for (const auto& row : rows) {
-            if (!text.starts_with(u"Посочена е вид риба: " + std::u16string(row.name) + u"\r\n")) continue;
+            if (!text.starts_with(expected::SpeciesFirstLine(row.name))) continue;
             if (!outputs_.contains(text)) break;
             const auto type = static_cast<form::Index>(row.typeCode == u"1");
             if (!w.Option(type)->isChecked() || w.Option(static_cast<form::Index>(1 - type))->isChecked())

@@ -9,17 +9,18 @@
 #include "form/qt/qt_form.h"
 #include "selection/handlers.h"
 #include "tests/counting_sink.h"
+#include "tests/recorded_diagnostics.h"
 #include "window/main_form.h"
 
 #include <QTest>
-
-#include <sstream>
 
 namespace ribi::testing {
 
 class QtWindow {
 public:
-    QtWindow() : form(window::MainFormDescription()), handlers(form, diagnostics), clicks(handlers)
+    // `description` must outlive the window.
+    explicit QtWindow(const form::FormDescription& description = window::MainFormDescription())
+        : form(description), handlers(form, diagnostics), clicks(handlers)
     {
         form.Connect(clicks);
         form.show();
@@ -56,7 +57,7 @@ public:
     void Type(std::u16string_view text);
     std::u16string Shown() { return form.Text1(0).Text(); }
 
-    std::ostringstream diagnostics;
+    RecordedDiagnostics diagnostics;
     form::qt::QtForm form;
     selection::Handlers handlers;
     CountingSink clicks;

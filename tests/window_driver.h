@@ -4,7 +4,9 @@
 // same behaviour tests run against every binding.
 
 #include "form/controls.h"
+#include "form/form_description.h"
 #include "selection/click_guard.h"
+#include "window/main_form.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,98 @@ inline void PrintTo(const DriverFactory& factory, std::ostream* out)
 inline std::string DriverName(const ::testing::TestParamInfo<DriverFactory>& info)
 {
     return info.param.name;
+}
+
+enum class Button { Left, Right };
+enum class Key { Tab, ShiftTab, Up, Down, Left, Right, Space, End };
+
+// In a control's own client pixels; a list's are those of its rows' area.
+struct Point {
+    int x;
+    int y;
+};
+
+// A control of the main window by its array name and Index.
+struct ControlId {
+    std::u16string_view name;
+    form::Index index = 0;
+};
+inline constexpr ControlId kNames{u"List1", 0};
+inline constexpr ControlId kOutput{u"Text1", 0};
+inline constexpr ControlId OptionId(form::Index index)
+{
+    return {u"Option1", index};
+}
+
+// How the tests name a control: "Option1_0".
+inline std::u16string ControlName(ControlId control)
+{
+    return std::u16string(control.name) + u'_' + static_cast<char16_t>(u'0' + control.index);
+}
+
+// A real window, driven by mouse and keys as a pupil drives it.
+class RealWindowDriver : public WindowDriver {
+public:
+    virtual void Click(ControlId control, Point at, Button button = Button::Left) = 0;
+    virtual void DoubleClick(ControlId control, Point at) = 0;
+    // Left button down at `from`, moved to `to` and released there.
+    virtual void Drag(ControlId control, Point from, Point to) = 0;
+    // Pressed and released on the control with the focus.
+    virtual void Press(Key key) = 0;
+    virtual void Focus(ControlId control) = 0;
+    // ControlName of the control with the focus, empty when none of the window's has it.
+    virtual std::u16string Focused() = 0;
+    // The centre of a names list row, scrolled into view first.
+    virtual Point RowCentre(form::Index row) = 0;
+    virtual Point Size(ControlId control) = 0;
+    // -1 while none is selected.
+    virtual form::Index SelectedOption() = 0;
+    virtual form::Index SelectedRow() = 0;
+    // The clicks the window has delivered to the handlers.
+    virtual int ListClicks() = 0;
+    virtual int OptionClicks() = 0;
+
+    void ClickSpecies(form::Index row) override { Click(kNames, RowCentre(row)); }
+    // Far right in the option's rectangle, away from its circle and caption.
+    void ClickType(form::Index index) override { ClickOption(index); }
+    void ClickOption(form::Index index, Button button = Button::Left)
+    {
+        const Point size = Size(OptionId(index));
+        Click(OptionId(index), {size.x - 3, size.y / 2}, button);
+    }
+    bool TypeSelected(form::Index index) override { return SelectedOption() == index; }
+};
+
+struct RealDriverFactory {
+    const char* name;
+    // `description` must outlive the window.
+    std::unique_ptr<RealWindowDriver> (*make)(const form::FormDescription& description);
+};
+
+class WindowBehaviour : public ::testing::TestWithParam<RealDriverFactory> {
+protected:
+    void SetUp() override { window = GetParam().make(window::MainFormDescription()); }
+    std::unique_ptr<RealWindowDriver> window;
+};
+
+inline void PrintTo(const RealDriverFactory& factory, std::ostream* out)
+{
+    *out << factory.name;
+}
+
+inline std::string RealDriverName(const ::testing::TestParamInfo<RealDriverFactory>& info)
+{
+    return info.param.name;
+}
+
+// What a binding's driver file gives the two factories.
+template <typename Driver> std::unique_ptr<WindowDriver> MainWindowDriver()
+{
+    return std::make_unique<Driver>(window::MainFormDescription());
+}
+template <typename Driver> std::unique_ptr<RealWindowDriver> RealDriverFor(const form::FormDescription& description)
+{
+    return std::make_unique<Driver>(description);
 }
 
 } // namespace ribi::testing

@@ -5,10 +5,14 @@
 namespace ribi::window {
 namespace {
 
+using form::Colour;
+using form::ControlKind;
+using form::FormDescription;
+
 std::vector<std::u16string_view> Column(std::u16string_view catalogue::Species::*field)
 {
     std::vector<std::u16string_view> items;
-    for (const auto& row : catalogue::species()) items.push_back(row.*field);
+    for (const auto& row : catalogue::AllSpecies()) items.push_back(row.*field);
     return items;
 }
 
@@ -19,7 +23,7 @@ FormDescription Build()
     constexpr Colour kFrame{0x0080FF80};
     constexpr Colour kOptions{0x000080FF};
     constexpr Colour kNames{0x00808080};
-    const auto& captions = catalogue::typeCaptions();
+    const auto& captions = catalogue::TypeCaptions();
 
     using K = ControlKind;
     FormDescription form{
@@ -37,7 +41,7 @@ FormDescription Build()
                  .index = 0,
                  .container = u"",
                  .bounds = {120, 2760, 6735, 2295},
-                 .text = catalogue::taskStatement(),
+                 .text = catalogue::TaskStatement(),
                  .accessibleName = u"Текст на задачата и отговор",
                  .tabStop = true});
     c.push_back({.kind = K::Label,
@@ -105,7 +109,8 @@ FormDescription Build()
                  .background = kLabels,
                  .text = u"Име на риба",
                  .centred = true,
-                 .accessibleName = u"Име на риба"});
+                 .accessibleName = u"Име на риба",
+                 .labelFor = u"List1"});
     c.push_back({.kind = K::ListBox,
                  .name = u"List1",
                  .index = 2,
@@ -118,7 +123,7 @@ FormDescription Build()
 
 } // namespace
 
-const FormDescription& MainFormDescription()
+const form::FormDescription& MainFormDescription()
 {
     static const FormDescription form = Build();
     return form;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "window/form_description.h"
+#include "form/form_description.h"
 
 namespace ribi::window {
 
 // The program's only window, with the catalogue in its lists.
-const FormDescription& MainFormDescription();
+const form::FormDescription& MainFormDescription();
 
 } // namespace ribi::window

@@ -1,6 +1,6 @@
 // The Linux program: the main window on Qt Widgets.
 
-#include "window/main_window_qt.h"
+#include "window/run_main_window.h"
 
 #include <QApplication>
 
@@ -51,6 +51,9 @@ int main(int argc, char** argv)
     // The program takes no command line: Qt is not shown one either.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication application(qtArgc, argv);
+    // The menu entry's name (packaging/linux): Wayland's app id, and how
+    // docks tie the running window to the entry's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("bg.velorna.ribi"));
     qInstallMessageHandler(defaultMessages);
     return ribi::window::RunMainWindow(application);
 }

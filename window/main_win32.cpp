@@ -8,7 +8,8 @@
 
 #include <windows.h>
 
-#include <iostream>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -21,6 +22,21 @@ ribi::form::win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int widthMetri
                                       GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR)));
 }
 
+// A GUI program has no standard error: a handler's line goes to the
+// debugger's output, where a debugger or DebugView shows it.
+class DebuggerOutput final : public ribi::selection::Diagnostics {
+public:
+    void Line(std::string_view line) override
+    {
+        const int length = static_cast<int>(line.size());
+        const int wideLength = MultiByteToWideChar(CP_UTF8, 0, line.data(), length, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, line.data(), length, wide.data(), wideLength);
+        wide += L"\r\n";
+        OutputDebugStringW(wide.c_str());
+    }
+};
+
 } // namespace
 
 // The command line is not read: the program has none.
@@ -31,7 +47,8 @@ int WINAPI wWinMain(HINSTANCE hInstance, [[maybe_unused]] HINSTANCE hPrevInstanc
     const auto smallIcon = LoadProgramIcon(hInstance, SM_CXSMICON, SM_CYSMICON);
 
     ribi::form::win32::Win32Form form(ribi::window::MainFormDescription(), largeIcon.get(), smallIcon.get());
-    ribi::selection::Handlers handlers(form, std::cerr);
+    DebuggerOutput diagnostics;
+    ribi::selection::Handlers handlers(form, diagnostics);
     form.Connect(handlers);
     form.Show(nShowCmd);
     return ribi::form::win32::RunMessageLoop(form.Handle());

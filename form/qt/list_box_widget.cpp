@@ -3,8 +3,10 @@
 #include "form/control_error.h"
 #include "form/qt/qt_text.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <string>
 
@@ -39,13 +41,35 @@ std::u16string ListBoxWidget::List(Index position) const
     return FromQString(row->text());
 }
 
-// Qt makes the first row current when the list gets the focus; the first
-// arrow key would then skip it. With no selection there is no current row.
+void ListBoxWidget::ChooseRow(int row)
+{
+    if (row < 0 || row >= count()) return;
+    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    RaiseClick(); // even on the item already selected
+}
+
+// Qt makes the first row current when the list gets the focus, and tells
+// assistive technology that row has the focus; the first arrow key would
+// then skip it. With no selection there is no current row.
 void ListBoxWidget::focusInEvent(QFocusEvent* event)
 {
-    const bool hadCurrent = currentIndex().isValid();
+    if (!currentIndex().isValid() && ListIndex() < 0) {
+        // Past QAbstractItemView on purpose: it is what makes the first row current.
+        QAbstractScrollArea::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call)
+        viewport()->update();
+        return;
+    }
     QListWidget::focusInEvent(event);
-    if (!hadCurrent && ListIndex() < 0) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    // Qt tells assistive technology that the list has the focus once this
+    // returns; the item the pupil is on is told after that, so that a
+    // screen reader says which fish is chosen.
+    if (QAccessible::isActive())
+        QTimer::singleShot(0, this, [this] {
+            if (!hasFocus() || currentRow() < 0) return;
+            QAccessibleEvent focused(this, QAccessible::Focus);
+            focused.setChild(currentRow());
+            QAccessible::updateAccessibility(&focused);
+        });
 }
 
 void ListBoxWidget::mousePressEvent(QMouseEvent* event)
@@ -76,7 +100,7 @@ void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
     }
     // A drag may end on a row that auto-scrolling selected after the last move.
     QListWidget::mouseReleaseEvent(event);
-    if (ListIndex() >= 0 && ListIndex() != lastShown_) RaiseClick();
+    if (clicks_.IsNew(ListIndex())) RaiseClick();
 }
 
 // The second press of a double click is not a second Click, unless it
@@ -105,14 +129,13 @@ QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(const QModel
 
 template <typename Handle> void ListBoxWidget::ClickOnChange(Handle handle)
 {
-    const Index before = ListIndex();
     handle();
-    if (ListIndex() != before) RaiseClick();
+    if (clicks_.IsNew(ListIndex())) RaiseClick();
 }
 
 void ListBoxWidget::RaiseClick()
 {
-    lastShown_ = ListIndex();
+    clicks_.Raised(ListIndex());
     raiseClick_();
 }
 

@@ -5,6 +5,7 @@
 // one) and for each change of the selection by the keyboard or a drag.
 
 #include "form/controls.h"
+#include "form/list_click_rule.h"
 
 #include <QListWidget>
 
@@ -20,6 +21,10 @@ public:
     Index ListIndex() const override;
     std::u16string List(Index position) const override;
 
+    // Selects `row` and raises Click, as a left click on it does; for
+    // assistive technology, which acts without a mouse.
+    void ChooseRow(int row);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -30,12 +35,12 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
 
 private:
-    // Runs `handle`, then raises Click if the selection changed meanwhile.
+    // Runs `handle`, then raises Click if it selected a new row.
     template <typename Handle> void ClickOnChange(Handle handle);
     void RaiseClick();
 
     std::function<void()> raiseClick_;
-    Index lastShown_ = -1;
+    ListClickRule clicks_;
 };
 
 } // namespace ribi::form::qt

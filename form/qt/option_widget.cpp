@@ -4,8 +4,6 @@
 
 #include <QKeyEvent>
 
-#include <algorithm>
-
 namespace ribi::form::qt {
 
 OptionWidget::OptionWidget(QWidget* frame, const QString& caption, std::function<void()> raiseClick)
@@ -19,7 +17,7 @@ OptionWidget::OptionWidget(QWidget* frame, const QString& caption, std::function
 
 void OptionWidget::Group(const std::vector<OptionWidget*>& options)
 {
-    for (auto* option : options) option->group_ = options;
+    for (auto* option : options) option->group_ = OptionGroup<OptionWidget>(options);
     if (!options.empty()) options.front()->UpdateTabStops();
 }
 
@@ -30,7 +28,8 @@ std::u16string OptionWidget::Caption() const
 
 void OptionWidget::SetValue(bool value)
 {
-    if (!value) {
+    if (!WriteRaisesClick(Value(), value)) {
+        if (value) return; // selected already
         // An exclusive option cannot be cleared directly; nothing else is selected then.
         setAutoExclusive(false);
         setChecked(false);
@@ -38,7 +37,6 @@ void OptionWidget::SetValue(bool value)
         UpdateTabStops();
         return;
     }
-    if (isChecked()) return;
     setChecked(true); // deselects the other options of the frame
     raiseClick_();
 }
@@ -52,13 +50,12 @@ void OptionWidget::keyPressEvent(QKeyEvent* event)
 {
     const bool forward = event->key() == Qt::Key_Down || event->key() == Qt::Key_Right;
     const bool back = event->key() == Qt::Key_Up || event->key() == Qt::Key_Left;
-    if ((!forward && !back) || group_.size() < 2 || event->modifiers() != Qt::NoModifier) {
+    OptionWidget* next =
+        (forward || back) && event->modifiers() == Qt::NoModifier ? group_.Step(this, forward) : nullptr;
+    if (!next) {
         QRadioButton::keyPressEvent(event);
         return;
     }
-    const auto here = std::find(group_.begin(), group_.end(), this) - group_.begin();
-    const auto count = static_cast<std::ptrdiff_t>(group_.size());
-    OptionWidget* next = group_[static_cast<std::size_t>((here + (forward ? 1 : count - 1)) % count)];
     next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     next->click();
 }
@@ -93,10 +90,8 @@ void OptionWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void OptionWidget::UpdateTabStops()
 {
-    if (group_.empty()) return;
-    const auto checked = std::find_if(group_.begin(), group_.end(), [](auto* o) { return o->isChecked(); });
-    const OptionWidget* stop = checked != group_.end() ? *checked : group_.front();
-    for (auto* option : group_) option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    const OptionWidget* stop = group_.TabStop();
+    for (auto* option : group_.Members()) option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace ribi::form::qt

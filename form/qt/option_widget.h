@@ -8,6 +8,7 @@
 // click costs no more than the output it writes.
 
 #include "form/controls.h"
+#include "form/option_group.h"
 
 #include <QRadioButton>
 
@@ -21,7 +22,7 @@ public:
     OptionWidget(QWidget* frame, const QString& caption, std::function<void()> raiseClick);
 
     // The options of one frame, in Index order; arrow keys move among them
-    // and only the selected one (or the first) is a Tab stop.
+    // and only the group's tab stop takes Tab.
     static void Group(const std::vector<OptionWidget*>& options);
 
     std::u16string Caption() const override;
@@ -38,7 +39,7 @@ private:
     void UpdateTabStops();
 
     std::function<void()> raiseClick_;
-    std::vector<OptionWidget*> group_;
+    OptionGroup<OptionWidget> group_;
 };
 
 } // namespace ribi::form::qt

@@ -1,6 +1,6 @@
 #include "form/qt/qt_form.h"
 
-#include "form/control_array.h"
+#include "form/qt/accessible_form.h"
 #include "form/qt/list_box_widget.h"
 #include "form/qt/option_widget.h"
 #include "form/qt/output_box_widget.h"
@@ -14,29 +14,43 @@
 namespace ribi::form::qt {
 namespace {
 
-QColor ToQColor(window::Colour colour)
+QColor ToQColor(Colour colour)
 {
     return QColor(colour.Red(), colour.Green(), colour.Blue());
 }
 
 // Each widget paints its background with its own role: buttons with
-// Button, list views with Base, the rest with Window.
-void Fill(QWidget* widget, window::Colour colour)
+// Button, list views with Base, the rest with Window. Its text comes with
+// it: a dark desktop theme would otherwise draw light text on it.
+void Fill(QWidget* widget, Colour background, Colour text)
 {
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), ToQColor(colour));
+    palette.setColor(widget->backgroundRole(), ToQColor(background));
+    palette.setColor(widget->foregroundRole(), ToQColor(text));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-QRect Pixels(const window::TwipsRect& twips)
+// A list view draws its items with its own palette, not its viewport's.
+// The selected row is the classic desktop's white on navy (17:1); the
+// style's own blue under white text reads at only 3.2:1.
+void FillList(QListWidget* list, Colour background, Colour text)
 {
-    using window::TwipsToPixels;
+    Fill(list->viewport(), background, text);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, ToQColor(text));
+    palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    palette.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    list->setPalette(palette);
+}
+
+QRect Pixels(const TwipsRect& twips)
+{
     return {TwipsToPixels(twips.left), TwipsToPixels(twips.top), TwipsToPixels(twips.width),
             TwipsToPixels(twips.height)};
 }
 
-QFont ToQFont(const window::FontDescription& font)
+QFont ToQFont(const FontDescription& font)
 {
     QFont qfont(ToQString(font.family), font.pointSize, QFont::Weight(font.weight));
     qfont.setStyleHint(QFont::Serif);
@@ -48,61 +62,64 @@ QFont ToQFont(const window::FontDescription& font)
 
 } // namespace
 
-QtForm::QtForm(const window::FormDescription& description)
+QtForm::QtForm(const FormDescription& description) : PlannedControls(description), widgets_(plan_.Count())
 {
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.title));
     setFont(ToQFont(description.font));
-    Fill(this, description.background);
-    setFixedSize(window::TwipsToPixels(description.clientWidth), window::TwipsToPixels(description.clientHeight));
+    Fill(this, description.background, description.foreground);
+    setFixedSize(TwipsToPixels(description.clientWidth), TwipsToPixels(description.clientHeight));
 
-    for (const auto& control : description.controls) Build(control);
-    OptionWidget::Group(options_);
+    for (Position position = 0; position < plan_.Count(); ++position) Build(position);
+    for (const auto& group : OptionGroups()) OptionWidget::Group(group);
 
-    for (std::size_t i = 1; i < tabStops_.size(); ++i) setTabOrder(tabStops_[i - 1], tabStops_[i]);
-    if (!tabStops_.empty()) tabStops_.front()->setFocus(Qt::OtherFocusReason);
+    const auto& tabOrder = plan_.TabOrder();
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(widgets_[tabOrder[i - 1]], widgets_[tabOrder[i]]);
+    if (!tabOrder.empty()) widgets_[tabOrder.front()]->setFocus(Qt::OtherFocusReason);
+    MakeAccessible(*this, description);
 }
 
-void QtForm::Build(const window::ControlDescription& control)
+void QtForm::Build(Position position)
 {
+    const ControlDescription& control = plan_.At(position);
     QWidget* parent = this;
     if (!control.container.empty()) parent = findChild<QWidget*>(ObjectName(control.container, 0));
 
     QWidget* widget = nullptr;
     switch (control.kind) {
-    case window::ControlKind::Label: {
+    case ControlKind::Label: {
         auto* label = new QLabel(ToQString(control.text), parent);
         label->setAlignment((control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setWordWrap(true);
         widget = label;
         break;
     }
-    case window::ControlKind::Frame:
+    case ControlKind::Frame:
         widget = new QGroupBox(ToQString(control.text), parent);
         break;
-    case window::ControlKind::OptionButton: {
+    case ControlKind::OptionButton: {
         const Index index = control.index;
         auto* option = new OptionWidget(parent, ToQString(control.text), [this, index] {
             Deliver([index](ClickSink& sink) { sink.OptionClick(index); });
         });
-        options_.push_back(option);
+        options_[position] = option;
         widget = option;
         break;
     }
-    case window::ControlKind::ListBox: {
+    case ControlKind::ListBox: {
         const Index index = control.index;
         auto* list =
             new ListBoxWidget(parent, [this, index] { Deliver([index](ClickSink& sink) { sink.ListClick(index); }); });
         for (auto item : control.items) list->addItem(ToQString(item));
-        if (control.hasBackground) Fill(list->viewport(), control.background);
-        lists_.push_back(list);
+        if (control.hasBackground) FillList(list, control.background, control.foreground);
+        lists_[position] = list;
         widget = list;
         break;
     }
-    case window::ControlKind::TextBox: {
+    case ControlKind::TextBox: {
         auto* box = new OutputBoxWidget(parent);
         box->SetText(std::u16string(control.text));
-        texts_.push_back(box);
+        texts_[position] = box;
         widget = box;
         break;
     }
@@ -111,26 +128,13 @@ void QtForm::Build(const window::ControlDescription& control)
     widget->setObjectName(ObjectName(control.name, control.index));
     widget->setGeometry(Pixels(control.bounds));
     if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
-    if (control.hasBackground && control.kind != window::ControlKind::ListBox) Fill(widget, control.background);
+    if (control.hasBackground && control.kind != ControlKind::ListBox)
+        Fill(widget, control.background, control.foreground);
     if (!control.visible) {
         widget->setFocusPolicy(Qt::NoFocus);
         widget->hide();
-    } else if (control.tabStop) {
-        tabStops_.push_back(widget);
     }
-}
-
-ListBox& QtForm::List1(Index index)
-{
-    return ElementAt(lists_, index, "List1");
-}
-OptionButton& QtForm::Option1(Index index)
-{
-    return ElementAt(options_, index, "Option1");
-}
-TextBox& QtForm::Text1(Index index)
-{
-    return ElementAt(texts_, index, "Text1");
+    widgets_[position] = widget;
 }
 
 QString QtForm::ObjectName(std::u16string_view name, Index index)
@@ -143,7 +147,8 @@ template <typename Call> void QtForm::Deliver(Call call)
 {
     if (!sink_) return;
     std::optional<OutputBoxWidget::DeferredRefresh> refreshOnce;
-    if (!texts_.empty()) refreshOnce.emplace(*texts_.front());
+    if (const auto output = plan_.Element(u"Text1", 0); output && texts_[*output])
+        refreshOnce.emplace(*texts_[*output]);
     call(*sink_);
 }
 

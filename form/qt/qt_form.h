@@ -1,10 +1,12 @@
 #pragma once
 
-// Builds a window from its description on Qt Widgets and offers its
-// controls through the form layer's operations. Clicks go to one sink.
+// Builds a window from its plan on Qt Widgets and offers its controls
+// through the form layer's operations. Clicks go to one sink.
 
-#include "form/controls.h"
-#include "window/form_description.h"
+#include "form/planned_controls.h"
+#include "form/qt/list_box_widget.h"
+#include "form/qt/option_widget.h"
+#include "form/qt/output_box_widget.h"
 
 #include <QWidget>
 
@@ -12,31 +14,21 @@
 
 namespace ribi::form::qt {
 
-class ListBoxWidget;
-class OptionWidget;
-class OutputBoxWidget;
-
-class QtForm final : public QWidget, public Controls {
+class QtForm final : public QWidget, public PlannedControls<ListBoxWidget*, OptionWidget*, OutputBoxWidget*> {
 public:
-    explicit QtForm(const window::FormDescription& description);
+    // `description` must outlive the form.
+    explicit QtForm(const FormDescription& description);
 
     void Connect(ClickSink& sink) { sink_ = &sink; }
-
-    ListBox& List1(Index index) override;
-    OptionButton& Option1(Index index) override;
-    TextBox& Text1(Index index) override;
 
     // Each control's object name is its array name and Index: "Option1_0".
     static QString ObjectName(std::u16string_view name, Index index);
 
 private:
-    void Build(const window::ControlDescription& control);
+    void Build(Position position);
     template <typename Call> void Deliver(Call call);
 
-    std::vector<ListBoxWidget*> lists_;
-    std::vector<OptionWidget*> options_;
-    std::vector<OutputBoxWidget*> texts_;
-    std::vector<QWidget*> tabStops_;
+    std::vector<QWidget*> widgets_; // by the control's position in the plan
     ClickSink* sink_ = nullptr;
 };
 

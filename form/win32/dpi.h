@@ -9,6 +9,10 @@ namespace ribi::form::win32 {
 
 inline constexpr UINT kDefaultDpi = 96;
 
+// WM_DPICHANGED (Windows 8.1 and later), which older headers lack: wParam
+// holds the new DPI, lParam the suggested window rectangle.
+inline constexpr UINT kDpiChangedMessage = 0x02E0;
+
 // GetDpiForWindow where the system has it (Windows 10), else the screen's.
 UINT WindowDpi(HWND window);
 

@@ -101,12 +101,12 @@ Index ListBoxControl::ItemAt(LPARAM point) const
 
 void ListBoxControl::RaiseClickIfChanged()
 {
-    if (ListIndex() >= 0 && ListIndex() != shown_) RaiseClick();
+    if (clicks_.IsNew(ListIndex())) RaiseClick();
 }
 
 void ListBoxControl::RaiseClick()
 {
-    shown_ = ListIndex();
+    clicks_.Raised(ListIndex());
     raiseClick_();
 }
 

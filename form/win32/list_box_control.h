@@ -6,6 +6,7 @@
 // or for the second press of a double click on the same item.
 
 #include "form/controls.h"
+#include "form/list_click_rule.h"
 #include "form/win32/subclassed_control.h"
 
 #include <functional>
@@ -35,7 +36,7 @@ private:
     std::function<void()> raiseClick_;
     bool pressed_ = false;   // a left press began on an item and is not released yet
     bool releasing_ = false; // inside the list's own handling of that release
-    Index shown_ = -1;       // the item of the last Click
+    ListClickRule clicks_;
 };
 
 } // namespace ribi::form::win32

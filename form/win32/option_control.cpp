@@ -2,8 +2,6 @@
 
 #include "form/win32/win32_text.h"
 
-#include <algorithm>
-
 namespace ribi::form::win32 {
 namespace {
 
@@ -21,7 +19,7 @@ OptionControl::OptionControl(HWND control, std::function<void()> raiseClick)
 
 void OptionControl::Group(const std::vector<OptionControl*>& options)
 {
-    for (auto* option : options) option->group_ = options;
+    for (auto* option : options) option->group_ = OptionGroup<OptionControl>(options);
     if (!options.empty()) options.front()->UpdateTabStops();
 }
 
@@ -37,14 +35,14 @@ bool OptionControl::Value() const
 
 void OptionControl::SetValue(bool value)
 {
-    if (!value) {
+    if (!WriteRaisesClick(Value(), value)) {
+        if (value) return; // selected already
         Check(false);
         UpdateTabStops();
         return;
     }
-    if (Value()) return;
-    for (auto* option : group_) option->Check(option == this);
-    if (group_.empty()) Check(true);
+    for (auto* option : group_.Members()) option->Check(option == this);
+    if (group_.Members().empty()) Check(true);
     UpdateTabStops();
     raiseClick_();
 }
@@ -68,11 +66,8 @@ LRESULT OptionControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return code;
     }
     case WM_KEYDOWN:
-        if (IsArrow(wParam) && group_.size() > 1) {
-            const bool back = wParam == VK_UP || wParam == VK_LEFT;
-            const auto here = std::find(group_.begin(), group_.end(), this) - group_.begin();
-            const auto count = static_cast<std::ptrdiff_t>(group_.size());
-            OptionControl* next = group_[static_cast<std::size_t>((here + (back ? count - 1 : 1)) % count)];
+        if (OptionControl* next =
+                IsArrow(wParam) ? group_.Step(this, wParam == VK_DOWN || wParam == VK_RIGHT) : nullptr) {
             SetFocus(next->Handle());
             next->SelectAsUser();
             return 0;
@@ -81,13 +76,15 @@ LRESULT OptionControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS: {
         // Windows checks an auto radio button that gets the focus from the
         // keyboard, and reports it as clicked; focus alone selects nothing here.
+        const auto& group = group_.Members();
         std::vector<bool> before;
-        for (auto* option : group_) before.push_back(option->Value());
+        before.reserve(group.size());
+        for (auto* option : group) before.push_back(option->Value());
         focusing_ = true;
         const LRESULT result = CallOriginal(message, wParam, lParam);
         focusing_ = false;
-        for (std::size_t i = 0; i < group_.size(); ++i)
-            if (group_[i]->Value() != before[i]) group_[i]->Check(before[i]);
+        for (std::size_t i = 0; i < group.size(); ++i)
+            if (group[i]->Value() != before[i]) group[i]->Check(before[i]);
         UpdateTabStops();
         return result;
     }
@@ -104,7 +101,7 @@ void OptionControl::Check(bool checked)
 
 void OptionControl::SelectAsUser()
 {
-    for (auto* option : group_) option->Check(option == this);
+    for (auto* option : group_.Members()) option->Check(option == this);
     UpdateTabStops();
     raiseClick_();
 }
@@ -112,10 +109,8 @@ void OptionControl::SelectAsUser()
 // Tab enters the group at its selected option, or at the first while none is.
 void OptionControl::UpdateTabStops()
 {
-    if (group_.empty()) return;
-    const auto checked = std::find_if(group_.begin(), group_.end(), [](auto* o) { return o->Value(); });
-    const OptionControl* stop = checked != group_.end() ? *checked : group_.front();
-    for (auto* option : group_) {
+    const OptionControl* stop = group_.TabStop();
+    for (auto* option : group_.Members()) {
         const LONG_PTR style = GetWindowLongPtrW(option->Handle(), GWL_STYLE);
         const LONG_PTR wanted = option == stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
         if (wanted != style) SetWindowLongPtrW(option->Handle(), GWL_STYLE, wanted);

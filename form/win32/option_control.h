@@ -6,6 +6,7 @@
 // write of Value that selects it, which BM_SETCHECK alone never reports.
 
 #include "form/controls.h"
+#include "form/option_group.h"
 #include "form/win32/subclassed_control.h"
 
 #include <functional>
@@ -17,7 +18,7 @@ class OptionControl final : public OptionButton, public SubclassedControl {
 public:
     OptionControl(HWND control, std::function<void()> raiseClick);
 
-    // The options of one frame, in tab order; selecting one deselects the others.
+    // The options of one frame, in Index order; selecting one deselects the others.
     static void Group(const std::vector<OptionControl*>& options);
 
     std::u16string Caption() const override;
@@ -34,7 +35,7 @@ private:
     void UpdateTabStops();
 
     std::function<void()> raiseClick_;
-    std::vector<OptionControl*> group_;
+    OptionGroup<OptionControl> group_;
     bool focusing_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "form/win32/output_box_control.h"
 
+#include "form/win32/accessible_name.h"
 #include "form/win32/win32_text.h"
 
 namespace ribi::form::win32 {
@@ -20,6 +21,7 @@ void OutputBoxControl::SetText(std::u16string text)
 {
     SetWindowTextTo(Handle(), text);
     ShowFromTop();
+    RaiseValueChange(Handle()); // the edit itself tells only of typing
 }
 
 void OutputBoxControl::ShowFromTop()

@@ -48,6 +48,8 @@ LRESULT CALLBACK SubclassedControl::Procedure(HWND control, UINT message, WPARAM
         self->Detach();
         return CallWindowProcW(original, control, message, wParam, lParam);
     }
+    if (LRESULT object = 0; message == WM_GETOBJECT && self->name_ && self->name_->Answer(wParam, lParam, object))
+        return object;
     return self->OnMessage(message, wParam, lParam);
 }
 

@@ -4,7 +4,12 @@
 // this object first: it keeps the control's own procedure and hands on
 // whatever it does not change. Restores the control when either goes.
 
+#include "form/win32/accessible_name.h"
+
 #include <windows.h>
+
+#include <optional>
+#include <string_view>
 
 namespace ribi::form::win32 {
 
@@ -17,6 +22,10 @@ public:
 
     HWND Handle() const { return control_; }
 
+    // What a screen reader calls the control when its own text is not its
+    // name (a list box, the output box).
+    void SetAccessibleName(std::u16string_view name) { name_.emplace(control_, name); }
+
 protected:
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
@@ -27,6 +36,7 @@ private:
 
     HWND control_;
     WNDPROC original_;
+    std::optional<AccessibleName> name_;
 };
 
 } // namespace ribi::form::win32

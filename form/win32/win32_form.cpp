@@ -1,10 +1,10 @@
 #include "form/win32/win32_form.h"
 
-#include "form/control_array.h"
 #include "form/control_error.h"
-#include "form/win32/control_styles.h"
+#include "form/win32/creation.h"
 #include "form/win32/dpi.h"
 #include "form/win32/frame_control.h"
+#include "form/win32/high_contrast.h"
 #include "form/win32/list_box_control.h"
 #include "form/win32/option_control.h"
 #include "form/win32/output_box_control.h"
@@ -16,11 +16,8 @@
 namespace ribi::form::win32 {
 namespace {
 
-using window::ControlKind;
-
 constexpr wchar_t kClassName[] = L"ribi.Win32Form";
 constexpr int kFirstControlId = 100; // clear of IDOK and IDCANCEL, which the dialog manager sends
-constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 [[noreturn]] void ThrowLastError(const char* what)
@@ -41,17 +38,10 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
         ThrowLastError("RegisterClassExW");
 }
 
-template <typename T> void PutAt(std::vector<std::unique_ptr<T>>& array, Index index, std::unique_ptr<T> element)
-{
-    const auto at = static_cast<std::size_t>(index < 0 ? 0 : index);
-    if (array.size() <= at) array.resize(at + 1);
-    array[at] = std::move(element);
-}
-
 } // namespace
 
-Win32Form::Win32Form(const window::FormDescription& description, HICON largeIcon, HICON smallIcon)
-    : description_(description)
+Win32Form::Win32Form(const FormDescription& description, HICON largeIcon, HICON smallIcon)
+    : PlannedControls(description)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterWindowClass(instance, &Procedure);
@@ -65,15 +55,9 @@ Win32Form::Win32Form(const window::FormDescription& description, HICON largeIcon
         if (largeIcon) SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon));
         if (smallIcon) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 
-        const auto& controls = description.controls;
-        for (std::size_t i = 0; i < controls.size(); ++i) Build(controls[i], static_cast<int>(i));
-
-        std::map<std::u16string_view, std::vector<OptionControl*>> groups;
-        for (const auto& placed : placed_)
-            if (placed.description->kind == ControlKind::OptionButton)
-                groups[placed.description->container].push_back(
-                    options_[static_cast<std::size_t>(placed.description->index)].get());
-        for (const auto& [container, group] : groups) OptionControl::Group(group);
+        // Created in the order of the description, which is the tab order.
+        for (Position position = 0; position < plan_.Count(); ++position) Build(position);
+        for (const auto& group : OptionGroups()) OptionControl::Group(group);
 
         PlaceLabelsBeforeWhatTheyName();
         Layout(WindowDpi(window_));
@@ -94,8 +78,9 @@ Win32Form::~Win32Form()
     DestroyWindow(window_);
 }
 
-void Win32Form::Build(const window::ControlDescription& control, int position)
+void Win32Form::Build(Position position)
 {
+    const ControlDescription& control = plan_.At(position);
     HWND parent = window_;
     if (!control.container.empty()) {
         if (HWND frame = Control(control.container)) parent = frame;
@@ -109,26 +94,29 @@ void Win32Form::Build(const window::ControlDescription& control, int position)
     const std::wstring text = ToWide(control.text);
     const HWND handle = CreateWindowExW(
         creation.exStyle, creation.className, text.c_str(), WS_CHILD | creation.style, 0, 0, 0, 0, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + position)), GetModuleHandleW(nullptr), nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(position))),
+        GetModuleHandleW(nullptr), nullptr);
     if (!handle) ThrowLastError("CreateWindowExW");
     placed_.push_back({&control, handle, control.hasBackground ? Brush(control.background) : nullptr});
 
     const Index index = control.index;
     switch (control.kind) {
     case ControlKind::TextBox:
-        PutAt(texts_, index, std::make_unique<OutputBoxControl>(handle));
+        texts_[position] = std::make_unique<OutputBoxControl>(handle);
+        texts_[position]->SetAccessibleName(control.accessibleName);
         break;
     case ControlKind::Frame:
         frames_.push_back(std::make_unique<FrameControl>(handle));
         break;
     case ControlKind::OptionButton:
-        PutAt(options_, index,
-              std::make_unique<OptionControl>(handle, [this, index] { Deliver(&ClickSink::OptionClick, index); }));
+        options_[position] =
+            std::make_unique<OptionControl>(handle, [this, index] { Deliver(&ClickSink::OptionClick, index); });
         break;
     case ControlKind::ListBox: {
         auto list = std::make_unique<ListBoxControl>(handle, [this, index] { Deliver(&ClickSink::ListClick, index); });
         for (auto item : control.items) list->AddItem(item);
-        PutAt(lists_, index, std::move(list));
+        if (control.visible) list->SetAccessibleName(control.accessibleName);
+        lists_[position] = std::move(list);
         break;
     }
     case ControlKind::Label:
@@ -158,8 +146,8 @@ void Win32Form::PlaceLabelsBeforeWhatTheyName()
 void Win32Form::Layout(UINT dpi)
 {
     dpi_ = dpi;
-    const auto pixels = [dpi](int twips) { return window::TwipsToPixels(twips, static_cast<int>(dpi)); };
-    const auto& font = description_.font;
+    const auto pixels = [dpi](int twips) { return TwipsToPixels(twips, static_cast<int>(dpi)); };
+    const auto& font = plan_.Description().font;
     UniqueFont scaled(CreateFontW(FontHeight(font.pointSize, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                                   static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, ToWide(font.family).c_str()));
@@ -170,7 +158,7 @@ void Win32Form::Layout(UINT dpi)
         SendMessageW(placed.handle, WM_SETFONT, reinterpret_cast<WPARAM>(scaled.get()), TRUE);
     }
     font_ = std::move(scaled); // the old font only now, when no control uses it
-    FitClientArea(pixels(description_.clientWidth), pixels(description_.clientHeight));
+    FitClientArea(pixels(plan_.Description().clientWidth), pixels(plan_.Description().clientHeight));
 }
 
 void Win32Form::FitClientArea(int width, int height)
@@ -198,25 +186,11 @@ void Win32Form::Show(int showCommand)
 
 HWND Win32Form::Control(std::u16string_view name, Index index) const
 {
-    for (const auto& placed : placed_)
-        if (placed.description->name == name && placed.description->index == index) return placed.handle;
-    return nullptr;
+    const auto position = plan_.Element(name, index);
+    return position && *position < placed_.size() ? placed_[*position].handle : nullptr;
 }
 
-ListBox& Win32Form::List1(Index index)
-{
-    return ElementAt(lists_, index, "List1");
-}
-OptionButton& Win32Form::Option1(Index index)
-{
-    return ElementAt(options_, index, "Option1");
-}
-TextBox& Win32Form::Text1(Index index)
-{
-    return ElementAt(texts_, index, "Text1");
-}
-
-HBRUSH Win32Form::Brush(window::Colour colour)
+HBRUSH Win32Form::Brush(Colour colour)
 {
     auto& brush = brushes_[colour.bgr];
     if (!brush) brush.reset(CreateSolidBrush(colour.bgr)); // 0x00BBGGRR is a COLORREF
@@ -233,9 +207,10 @@ const Win32Form::Placed* Win32Form::Find(HWND handle) const
 LRESULT Win32Form::ControlColour(HDC dc, HWND control)
 {
     const Placed* placed = Find(control);
-    if (!placed || !placed->background) return 0;
+    if (!placed || !placed->background || HighContrastOn()) return 0;
     SetBkColor(dc, placed->description->background.bgr);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    // The text colour comes with the background: the system's may be light.
+    SetTextColor(dc, placed->description->foreground.bgr);
     return reinterpret_cast<LRESULT>(placed->background);
 }
 
@@ -275,9 +250,14 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: {
         RECT client{};
         GetClientRect(window_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, windowBrush_);
+        FillRect(reinterpret_cast<HDC>(wParam), &client,
+                 HighContrastOn() ? GetSysColorBrush(COLOR_BTNFACE) : windowBrush_);
         return 1;
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: // high contrast turned on or off
+        RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
@@ -300,7 +280,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case kDpiChanged: {
+    case kDpiChangedMessage: {
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

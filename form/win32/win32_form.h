@@ -1,13 +1,16 @@
 #pragma once
 
-// Builds a window from its description on the Win32 API and offers its
+// Builds a window from its plan on the Win32 API and offers its
 // controls through the form layer's operations. Clicks go to one sink.
 // Sizes come from the description's twips at the window's DPI, again
 // whenever the window moves to a monitor of another DPI.
 
-#include "form/controls.h"
+#include "form/planned_controls.h"
+#include "form/win32/frame_control.h"
 #include "form/win32/gdi_handles.h"
-#include "window/form_description.h"
+#include "form/win32/list_box_control.h"
+#include "form/win32/option_control.h"
+#include "form/win32/output_box_control.h"
 
 #include <windows.h>
 
@@ -18,16 +21,12 @@
 
 namespace ribi::form::win32 {
 
-class FrameControl;
-class ListBoxControl;
-class OptionControl;
-class OutputBoxControl;
-
-class Win32Form final : public Controls {
+class Win32Form final : public PlannedControls<std::unique_ptr<ListBoxControl>, std::unique_ptr<OptionControl>,
+                                               std::unique_ptr<OutputBoxControl>> {
 public:
-    // `largeIcon` and `smallIcon` stay the caller's; they must outlive the form.
-    explicit Win32Form(const window::FormDescription& description, HICON largeIcon = nullptr,
-                       HICON smallIcon = nullptr);
+    // `description`, `largeIcon` and `smallIcon` stay the caller's; they
+    // must outlive the form.
+    explicit Win32Form(const FormDescription& description, HICON largeIcon = nullptr, HICON smallIcon = nullptr);
     ~Win32Form() override;
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
@@ -43,40 +42,32 @@ public:
     HWND Control(std::u16string_view name, Index index = 0) const;
     UINT Dpi() const { return dpi_; }
 
-    ListBox& List1(Index index) override;
-    OptionButton& Option1(Index index) override;
-    TextBox& Text1(Index index) override;
-
 private:
     struct Placed {
-        const window::ControlDescription* description;
+        const ControlDescription* description;
         HWND handle;
         HBRUSH background; // nullptr: the system's colours
     };
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Build(const window::ControlDescription& control, int position);
+    void Build(Position position);
     void PlaceLabelsBeforeWhatTheyName();
     void Layout(UINT dpi);
     void FitClientArea(int width, int height);
-    HBRUSH Brush(window::Colour colour);
+    HBRUSH Brush(Colour colour);
     const Placed* Find(HWND handle) const;
     LRESULT ControlColour(HDC dc, HWND control);
     void Command(HWND control, WORD code);
     void Deliver(void (ClickSink::*event)(Index), Index index);
 
-    const window::FormDescription& description_;
     HWND window_ = nullptr;
     UINT dpi_ = 96;
     std::map<std::uint32_t, UniqueBrush> brushes_;
     UniqueFont font_;
     HBRUSH windowBrush_ = nullptr;
-    std::vector<Placed> placed_;
+    std::vector<Placed> placed_; // by position in the plan
     std::vector<std::unique_ptr<FrameControl>> frames_;
-    std::vector<std::unique_ptr<ListBoxControl>> lists_;
-    std::vector<std::unique_ptr<OptionControl>> options_;
-    std::vector<std::unique_ptr<OutputBoxControl>> texts_;
     HWND focus_ = nullptr; // the control to give the focus back to when the window is active again
     ClickSink* sink_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,21 +48,45 @@ protected:
     HMODULE program = nullptr;
 };
 
-TEST_F(ProgramResources, IconHasA32By32ImageIn256Colours)
+// Windows picks the image of the size it needs (title bar, taskbar, Start
+// menu, Explorer's large icons) instead of scaling one up or down.
+TEST_F(ProgramResources, IconHasAnImageForEverySizeWindowsShows)
 {
-    // The icon group: a 6-byte header, then 14 bytes per image.
+    // The icon group: a 6-byte header, then 14 bytes per image; a width of
+    // 0 means 256.
     const std::string_view group = Resource(RT_GROUP_ICON, kIconResource);
-    ASSERT_GE(group.size(), 6u + 14u);
+    ASSERT_GE(group.size(), 6u);
     WORD images = 0;
     std::memcpy(&images, group.data() + 4, sizeof images);
-    bool found = false;
-    for (WORD i = 0; i < images && 6u + 14u * (i + 1u) <= group.size(); ++i) {
-        const char* entry = group.data() + 6 + 14 * i;
-        WORD bitsPerPixel = 0;
-        std::memcpy(&bitsPerPixel, entry + 6, sizeof bitsPerPixel);
-        if (static_cast<BYTE>(entry[0]) == 32 && static_cast<BYTE>(entry[1]) == 32 && bitsPerPixel == 8) found = true;
+    ASSERT_GE(group.size(), 6u + 14u * images);
+    std::set<int> sizes;
+    for (WORD i = 0; i < images; ++i) {
+        const auto* entry = reinterpret_cast<const BYTE*>(group.data() + 6 + 14 * i);
+        EXPECT_EQ(entry[0], entry[1]) << "image " << i << " is not square";
+        sizes.insert(entry[0] == 0 ? 256 : entry[0]);
     }
-    EXPECT_TRUE(found) << "no 32x32 image with a 256-colour palette";
+    for (const int size : {16, 24, 32, 48, 256}) EXPECT_TRUE(sizes.contains(size)) << "no " << size << " px image";
+}
+
+// Bulgarian text tagged as English would be listed under the wrong language
+// by resource tools, and a Bulgarian-only lookup would miss it.
+BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list)
+{
+    reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
+    return TRUE;
+}
+
+TEST_F(ProgramResources, EveryResourceIsTaggedBulgarian)
+{
+    const auto languages = [this](LPCWSTR type, WORD id) {
+        std::vector<WORD> found;
+        EnumResourceLanguagesW(program, type, MAKEINTRESOURCEW(id), AddLanguage, reinterpret_cast<LONG_PTR>(&found));
+        return found;
+    };
+    const std::vector<WORD> bulgarian{MAKELANGID(LANG_BULGARIAN, SUBLANG_DEFAULT)};
+    EXPECT_EQ(languages(RT_GROUP_ICON, kIconResource), bulgarian);
+    EXPECT_EQ(languages(RT_MANIFEST, 1), bulgarian);
+    EXPECT_EQ(languages(RT_VERSION, 1), bulgarian);
 }
 
 TEST_F(ProgramResources, ManifestDeclaresPerMonitorDpiAwareness)
@@ -109,6 +134,7 @@ TEST(ProgramVersion, BulgarianStringsAndTheProjectVersion)
     EXPECT_EQ(VersionString(info, L"ProductName"), L"Пасажни и непасажни риби");
     EXPECT_EQ(VersionString(info, L"FileDescription"), L"Учебна програма за видовете риби и живота на пасажи");
     EXPECT_EQ(VersionString(info, L"CompanyName"), L"Велорна");
+    EXPECT_EQ(VersionString(info, L"LegalCopyright"), L"© 2026 Велорна");
     const std::string text = RIBI_VERSION_TEXT;
     EXPECT_EQ(VersionString(info, L"ProductVersion"), std::wstring(text.begin(), text.end()));
     EXPECT_EQ(VersionString(info, L"FileVersion"), std::wstring(text.begin(), text.end()));

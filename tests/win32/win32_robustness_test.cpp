@@ -5,6 +5,7 @@
 // shown species' type marked.
 
 #include "catalogue/catalogue.h"
+#include "tests/expected_output.h"
 #include "tests/win32/win32_window.h"
 
 #include <windows.h>
@@ -211,7 +212,7 @@ private:
                                                 std::u16string(1, char16_t(0xDC1F)),
                                                 u"1",
                                                 u" ",
-                                                u"Посочена е вид риба: "};
+                                                std::u16string(expected::kSpeciesHeading)};
         std::u16string text;
         for (int n = Uniform(1, 4); n > 0; --n) text += pieces[Uniform(0, static_cast<int>(std::size(pieces)) - 1)];
         return text;
@@ -355,8 +356,8 @@ public:
             return "the output changed without a click or typing into it";
         last_ = text;
         if (!outputs_.contains(text)) return std::nullopt;
-        for (const auto& row : catalogue::species()) {
-            if (!text.starts_with(u"Посочена е вид риба: " + std::u16string(row.name) + u"\r\n")) continue;
+        for (const auto& row : catalogue::AllSpecies()) {
+            if (!text.starts_with(expected::SpeciesFirstLine(row.name))) continue;
             const auto type = static_cast<form::Index>(row.typeCode == u"1");
             if (!w_.Checked(type) || w_.Checked(static_cast<form::Index>(1 - type)))
                 return "the species shown does not have its type marked";

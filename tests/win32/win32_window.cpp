@@ -49,7 +49,7 @@ private:
 
 } // namespace
 
-Win32Window::Win32Window(const window::FormDescription& description)
+Win32Window::Win32Window(const form::FormDescription& description)
     : form(description), handlers(form, diagnostics), clicks(handlers)
 {
     form.Connect(clicks);
@@ -64,9 +64,14 @@ void Win32Window::Pump()
 
 POINT Win32Window::ItemCentre(int row) const
 {
-    SendMessageW(Names(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+    RECT client{};
+    GetClientRect(Names(), &client);
     RECT item{};
     SendMessageW(Names(), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    if (item.top < 0 || item.bottom > client.bottom) {
+        SendMessageW(Names(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+        SendMessageW(Names(), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
     return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
 }
 

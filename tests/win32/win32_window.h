@@ -8,20 +8,19 @@
 #include "form/win32/win32_form.h"
 #include "selection/handlers.h"
 #include "tests/counting_sink.h"
+#include "tests/recorded_diagnostics.h"
+#include "tests/window_driver.h"
 #include "window/main_form.h"
 
 #include <windows.h>
 
-#include <sstream>
 #include <string>
 
 namespace ribi::testing {
 
-enum class Button { Left, Right };
-
 class Win32Window {
 public:
-    explicit Win32Window(const window::FormDescription& description = window::MainFormDescription());
+    explicit Win32Window(const form::FormDescription& description = window::MainFormDescription());
 
     HWND Control(std::u16string_view name, form::Index index = 0) const { return form.Control(name, index); }
     HWND Names() const { return Control(u"List1", 0); }
@@ -31,7 +30,7 @@ public:
     // Takes every queued message through the program's loop code.
     void Pump();
 
-    // The centre of a names list item, scrolled into view first.
+    // The centre of a names list item, scrolled into view first if need be.
     POINT ItemCentre(int row) const;
     void Click(HWND control, POINT at, Button button = Button::Left);
     // The second press may land elsewhere, as when the pointer moves in between.
@@ -51,7 +50,7 @@ public:
     bool Checked(form::Index index) const { return SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     form::Index Selected() const { return static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0)); }
 
-    std::ostringstream diagnostics;
+    RecordedDiagnostics diagnostics;
     form::win32::Win32Form form;
     selection::Handlers handlers;
     CountingSink clicks;

@@ -1,10 +1,9 @@
-#include "form/win32/control_styles.h"
+#include "form/win32/creation.h"
 
 namespace ribi::form::win32 {
 
-Creation CreationFor(const window::ControlDescription& control, bool firstOfItsGroup)
+Creation CreationFor(const ControlDescription& control, bool firstOfItsGroup)
 {
-    using window::ControlKind;
     const DWORD visible = control.visible ? WS_VISIBLE : 0;
     const DWORD tabStop = control.visible && control.tabStop ? WS_TABSTOP : 0;
     switch (control.kind) {

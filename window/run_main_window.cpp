@@ -1,4 +1,4 @@
-#include "window/main_window_qt.h"
+#include "window/run_main_window.h"
 
 #include "form/qt/qt_application.h"
 #include "form/qt/qt_form.h"
@@ -10,9 +10,24 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include <iostream>
+#include <cstdio>
+#include <string_view>
 
 namespace ribi::window {
+namespace {
+
+// A handler's line, on standard error where the terminal that started the
+// program shows it.
+class StandardError final : public selection::Diagnostics {
+public:
+    void Line(std::string_view line) override
+    {
+        std::fwrite(line.data(), 1, line.size(), stderr);
+        std::fputc('\n', stderr);
+    }
+};
+
+} // namespace
 
 int RunMainWindow(QApplication& application)
 {
@@ -21,7 +36,8 @@ int RunMainWindow(QApplication& application)
     QApplication::setWindowIcon(icon);
 
     form::qt::QtForm form(MainFormDescription());
-    selection::Handlers handlers(form, std::cerr);
+    StandardError diagnostics;
+    selection::Handlers handlers(form, diagnostics);
     form.Connect(handlers);
     form.show();
     return QApplication::exec();

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ribi::window {
+namespace ribi::form {
 
 inline constexpr int kTwipsPerInch = 1440;
 
@@ -48,16 +48,19 @@ enum class ControlKind { TextBox, Label, Frame, OptionButton, ListBox };
 struct ControlDescription {
     ControlKind kind = ControlKind::Label;
     std::u16string_view name = {};      // control array name, "List1"
-    form::Index index = 0;              // element of the array
+    Index index = 0;                    // element of the array
     std::u16string_view container = {}; // "" for the window, else the frame's name
     TwipsRect bounds = {};
     bool visible = true;
     bool hasBackground = false;
     Colour background{0};
+    // Its text, wherever the background is fixed: a theme's own may not read on it.
+    Colour foreground{0};
     std::u16string_view text = {};               // caption, or a text box's initial text
     bool centred = false;                        // a label's text alignment
     std::vector<std::u16string_view> items = {}; // a list box's items, in order
     std::u16string_view accessibleName = {};     // what a screen reader announces
+    std::u16string_view labelFor = {};           // a label: the control array whose element 0 it names
     bool tabStop = false;
 };
 
@@ -67,10 +70,11 @@ struct FormDescription {
     int clientWidth;  // twips
     int clientHeight; // twips
     Colour background;
+    Colour foreground{0}; // text drawn on the background
     FontDescription font;
     // In the order the keyboard focus visits them; labels, frames and
     // hidden controls are passed over.
     std::vector<ControlDescription> controls;
 };
 
-} // namespace ribi::window
+} // namespace ribi::form

@@ -3,7 +3,7 @@
 // Which system control each kind of control of a description is made as,
 // with which styles.
 
-#include "window/form_description.h"
+#include "form/form_description.h"
 
 #include <windows.h>
 
@@ -16,6 +16,6 @@ struct Creation {
 };
 
 // `firstOfItsGroup`: no control of its kind came before it in its container.
-Creation CreationFor(const window::ControlDescription& control, bool firstOfItsGroup);
+Creation CreationFor(const ControlDescription& control, bool firstOfItsGroup);
 
 } // namespace ribi::form::win32

@@ -1,0 +1,195 @@
+// The rules of a real window, driven by mouse and keys: what reaches the
+// handlers, where the keyboard focus goes, and the first view. Each
+// binding runs them on its own window; what only one toolkit has stays in
+// its own tests.
+
+#include "catalogue/catalogue.h"
+#include "tests/expected_output.h"
+#include "tests/window_driver.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace ribi::testing {
+namespace {
+
+using expected::kNonSchooling;
+using expected::kSchooling;
+using expected::Row;
+using expected::SpeciesFirstLine;
+using expected::TypeFirstLine;
+
+const auto kLastSpecies = catalogue::AllSpecies().back().name;
+
+TEST_P(WindowBehaviour, FirstViewIsTheTaskStatementWithNothingSelectedAndTheFocusInTheOutput)
+{
+    EXPECT_EQ(window->OutputText(), catalogue::TaskStatement());
+    EXPECT_EQ(window->SelectedRow(), -1);
+    EXPECT_EQ(window->SelectedOption(), -1);
+    EXPECT_EQ(window->Focused(), ControlName(kOutput));
+    EXPECT_EQ(window->ListClicks() + window->OptionClicks(), 0);
+}
+
+TEST_P(WindowBehaviour, TabCyclesOutputOptionGroupAndList)
+{
+    const std::u16string before = window->OutputText();
+    window->Press(Key::Tab);
+    EXPECT_EQ(window->Focused(), ControlName(OptionId(0)));
+    window->Press(Key::Tab);
+    EXPECT_EQ(window->Focused(), ControlName(kNames));
+    window->Press(Key::Tab);
+    EXPECT_EQ(window->Focused(), ControlName(kOutput));
+    EXPECT_EQ(window->OutputText(), before); // no tab was typed
+    window->Press(Key::ShiftTab);
+    EXPECT_EQ(window->Focused(), ControlName(kNames));
+    window->Press(Key::ShiftTab);
+    EXPECT_EQ(window->Focused(), ControlName(OptionId(0)));
+    EXPECT_EQ(window->ListClicks() + window->OptionClicks(), 0); // focus alone shows nothing
+    EXPECT_EQ(window->SelectedOption(), -1);
+
+    // Once a type is selected, the group's tab stop is that option.
+    window->ClickOption(kSchooling);
+    window->Focus(kOutput);
+    window->Press(Key::Tab);
+    EXPECT_EQ(window->Focused(), ControlName(OptionId(kSchooling)));
+    window->ClickSpecies(Row(u"сом")); // moves the selection, and the tab stop, to the other option
+    window->Focus(kOutput);
+    window->Press(Key::Tab);
+    EXPECT_EQ(window->Focused(), ControlName(OptionId(kNonSchooling)));
+}
+
+TEST_P(WindowBehaviour, ArrowsInTheListShowTheNextSpecies)
+{
+    window->Focus(kNames);
+    window->Press(Key::Down); // from no selection to the first species
+    EXPECT_EQ(window->SelectedRow(), Row(u"есетра"));
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"есетра")));
+    window->Press(Key::Down);
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"калкан")));
+    window->Press(Key::Up);
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"есетра")));
+    EXPECT_EQ(window->ListClicks(), 3);
+    window->Press(Key::Up); // already at the top: no change, no click
+    EXPECT_EQ(window->ListClicks(), 3);
+    EXPECT_EQ(window->SelectedRow(), Row(u"есетра"));
+    window->Press(Key::End);
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(kLastSpecies)));
+    EXPECT_EQ(window->SelectedOption(), expected::TypeOf(kLastSpecies));
+    EXPECT_EQ(window->Focused(), ControlName(kNames));
+}
+
+TEST_P(WindowBehaviour, ArrowsAndSpaceInTheOptionGroupListAType)
+{
+    window->Press(Key::Tab);
+    ASSERT_EQ(window->Focused(), ControlName(OptionId(0)));
+    window->Press(Key::Space);
+    EXPECT_EQ(window->SelectedOption(), 0);
+    EXPECT_TRUE(window->OutputText().starts_with(TypeFirstLine(0)));
+    window->Press(Key::Down);
+    EXPECT_EQ(window->SelectedOption(), 1);
+    EXPECT_EQ(window->Focused(), ControlName(OptionId(1)));
+    EXPECT_TRUE(window->OutputText().starts_with(TypeFirstLine(1)));
+    window->Press(Key::Down); // round to the first option
+    EXPECT_EQ(window->SelectedOption(), 0);
+    EXPECT_EQ(window->Focused(), ControlName(OptionId(0)));
+    window->Press(Key::Left); // and back round to the last
+    EXPECT_EQ(window->SelectedOption(), 1);
+    window->Press(Key::Up);
+    EXPECT_EQ(window->SelectedOption(), 0);
+    window->Press(Key::Right);
+    EXPECT_EQ(window->SelectedOption(), 1);
+    EXPECT_EQ(window->OptionClicks(), 6);
+    EXPECT_EQ(window->ListClicks(), 0);
+}
+
+// The main window with a third type, declared before the second: the
+// arrows go through a frame's options in Index order, each way.
+const form::FormDescription& ThreeTypes()
+{
+    static const form::FormDescription form = [] {
+        form::FormDescription three = window::MainFormDescription();
+        auto& controls = three.controls;
+        const auto second = std::find_if(controls.begin(), controls.end(),
+                                         [](const auto& c) { return c.name == u"Option1" && c.index == 1; });
+        auto third = *second;
+        third.index = 2;
+        third.text = third.accessibleName = u"Смесени";
+        third.bounds.top += third.bounds.height;
+        controls.insert(second, third);
+        return three;
+    }();
+    return form;
+}
+
+TEST_P(WindowBehaviour, ArrowsStepThroughTheGroupInIndexOrderEachWay)
+{
+    window = GetParam().make(ThreeTypes());
+    window->Press(Key::Tab);
+    ASSERT_EQ(window->Focused(), ControlName(OptionId(0)));
+    for (const auto& [key, selected] :
+         {std::pair{Key::Down, 1}, {Key::Down, 2}, {Key::Right, 0}, {Key::Up, 2}, {Key::Left, 1}, {Key::Up, 0}}) {
+        window->Press(key);
+        EXPECT_EQ(window->SelectedOption(), selected);
+        EXPECT_EQ(window->Focused(), ControlName(OptionId(static_cast<form::Index>(selected))));
+    }
+    EXPECT_EQ(window->OptionClicks(), 6);
+}
+
+TEST_P(WindowBehaviour, ListClickRules)
+{
+    const form::Index first = Row(u"каракуда");
+    window->ClickSpecies(first);
+    EXPECT_EQ(window->ListClicks(), 1);
+    EXPECT_EQ(window->SelectedRow(), first);
+    EXPECT_EQ(window->Focused(), ControlName(kNames));
+
+    window->TypeIntoOutput(u"x");
+    window->ClickSpecies(first); // the selected item again still shows it
+    EXPECT_EQ(window->ListClicks(), 2);
+    EXPECT_FALSE(window->OutputText().ends_with(u"x"));
+
+    window->Click(kNames, window->RowCentre(Row(u"паламуд")), Button::Right); // selects nothing, shows nothing
+    EXPECT_EQ(window->ListClicks(), 2);
+    EXPECT_EQ(window->SelectedRow(), first);
+
+    const Point sardine = window->RowCentre(Row(u"сардина"));
+    window->DoubleClick(kNames, sardine);
+    EXPECT_EQ(window->ListClicks(), 3); // one click for a double click
+    EXPECT_EQ(window->SelectedRow(), Row(u"сардина"));
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"сардина")));
+}
+
+TEST_P(WindowBehaviour, DragEndsShowingTheSpeciesItEndsOn)
+{
+    const Point from = window->RowCentre(Row(u"есетра"));
+    const Point to = window->RowCentre(Row(u"костур"));
+    window->Drag(kNames, from, to);
+    EXPECT_EQ(window->SelectedRow(), Row(u"костур"));
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"костур")));
+    EXPECT_EQ(window->SelectedOption(), kSchooling);
+}
+
+TEST_P(WindowBehaviour, OptionClickRules)
+{
+    window->ClickSpecies(Row(u"сом")); // selects its type through a write, nested
+    EXPECT_EQ(window->OptionClicks(), 1);
+    EXPECT_EQ(window->SelectedOption(), kNonSchooling);
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"сом")));
+
+    window->ClickOption(kNonSchooling); // the selected option lists its type
+    EXPECT_EQ(window->OptionClicks(), 2);
+    EXPECT_TRUE(window->OutputText().starts_with(TypeFirstLine(kNonSchooling)));
+
+    window->ClickOption(kSchooling, Button::Right);
+    EXPECT_EQ(window->SelectedOption(), kNonSchooling);
+    EXPECT_EQ(window->OptionClicks(), 2);
+
+    // Anywhere in the option's rectangle counts, its circle too.
+    window->Click(OptionId(kSchooling), {2, window->Size(OptionId(kSchooling)).y / 2});
+    EXPECT_EQ(window->SelectedOption(), kSchooling);
+    EXPECT_EQ(window->OptionClicks(), 3);
+    EXPECT_EQ(window->Guard(), selection::ClickGuard::Idle);
+}
+
+} // namespace
+} // namespace ribi::testing

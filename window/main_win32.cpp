@@ -5,6 +5,7 @@
 #include "form/win32/win32_form.h"
 #include "selection/handlers.h"
 #include "window/main_form.h"
+#include "window/resource.h"
 
 #include <windows.h>
 
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr int kIconResource = 1; // window/ribi.rc
+constexpr int kIconResource = RIBI_ICON_RESOURCE;
 
 ribi::form::win32::UniqueIcon LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
 {

@@ -3,6 +3,7 @@
 // the version information Explorer shows under Properties.
 
 #include "ribi_version.h"
+#include "window/resource.h"
 
 #include <windows.h>
 
@@ -17,7 +18,7 @@
 namespace ribi::testing {
 namespace {
 
-constexpr WORD kIconResource = 1;
+constexpr WORD kIconResource = RIBI_ICON_RESOURCE;
 
 // ribi.exe is built next to this test program.
 std::wstring ProgramPath()

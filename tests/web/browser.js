@@ -2,6 +2,7 @@
 // Opens build-web/ribi.html in Debian's Chromium, headless, with a fresh
 // profile, and drives it through real input events (CDP), as a pupil would.
 
+const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
@@ -69,6 +70,12 @@ const announced = async (page) => {
   await settled(page);
   return page.evaluate(() => window.announced);
 };
+// On a busy machine that task may come later still: wait for the count
+// expected, for a while, before comparing.
+const expectAnnounced = async (page, count) => {
+  await page.waitForFunction((n) => window.announced >= n, count, { timeout: 5000 }).catch(() => {});
+  assert.equal(await announced(page), count);
+};
 const typeSelected = (page, index) => page.$eval(`#Option1_${index} input`, (radio) => radio.checked);
 const focused = (page) => page.evaluate(() => {
   const element = document.activeElement;
@@ -94,6 +101,6 @@ async function pressLetter(page, letter) {
 }
 
 module.exports = {
-  expected, pageUrl, control, withLf, openBrowser, load, kept, shown, guard, listIndex, announced,
+  expected, pageUrl, control, withLf, openBrowser, load, kept, shown, guard, listIndex, announced, expectAnnounced,
   typeSelected, focused, clickSpecies, clickType, pressLetter, settled,
 };

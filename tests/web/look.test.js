@@ -112,3 +112,36 @@ test('on a 360 by 640 phone the whole window fits, scaled evenly, and works by t
   await b.clickType(page, 0);
   assert.equal(await b.kept(page), b.expected.typeListings[0]);
 });
+
+// WCAG 2's contrast ratio of two CSS colours "rgb(r, g, b)".
+function contrast(a, b) {
+  const luminance = (css) => {
+    const [r, g, bl] = css.match(/\d+/g).slice(0, 3).map((v) => {
+      const c = Number(v) / 255;
+      return c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * bl;
+  };
+  const [hi, lo] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (hi + 0.05) / (lo + 0.05);
+}
+
+test('under a dark colour scheme every text still reads on its background', async (t) => {
+  const browser = await b.openBrowser({ width: 1024, height: 768 });
+  t.after(() => browser.close());
+  const { page } = browser;
+  await page.emulateMedia({ colorScheme: 'dark' });
+  await b.load(page);
+  const colours = await page.evaluate(() => {
+    const of = (id) => {
+      const style = getComputedStyle(document.getElementById(id));
+      return { color: style.color, background: style.backgroundColor };
+    };
+    return { output: of('Text1_0'), banner: of('Label1_0'), names: of('Label1_1'), option: of('Option1_0') };
+  });
+  // The output box follows the scheme as a whole: dark, with light text.
+  assert.ok(contrast(colours.output.background, 'rgb(0, 0, 0)') < 1.5, colours.output.background);
+  for (const [name, { color, background }] of Object.entries(colours))
+    assert.ok(contrast(color, background) >= 4.5, `${name}: ${color} on ${background}`);
+});
+

@@ -21,7 +21,7 @@ test('the page shows the same texts as the other windows', async (t) => {
     assert.equal(await b.typeSelected(page, 0), false);
     assert.equal(await b.typeSelected(page, 1), false);
     assert.equal(await b.guard(page), 0);
-    assert.equal(await b.announced(page), 0);
+    await b.expectAnnounced(page, 0);
   });
 
   await t.test('each species: its output, its type marked, no listing left behind', async () => {
@@ -38,7 +38,7 @@ test('the page shows the same texts as the other windows', async (t) => {
       assert.equal(await b.listIndex(page), position, name);
       assert.equal(await b.guard(page), 0, name);
     }
-    assert.equal(await b.announced(page), b.expected.speciesOutputs.length); // one output per click
+    await b.expectAnnounced(page, b.expected.speciesOutputs.length); // one output per click
   });
 
   await t.test('each type: the listing of its species', async () => {

@@ -2,7 +2,7 @@
 
 #include "bench/process.h"
 #include "catalogue/catalogue.h"
-#include "form/qt/qt_application.h"
+#include "form/qt/application_setup.h"
 #include "tests/qt_window.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "bench/click_memory.h"
 #include "bench/results.h"
 #include "bench/startup.h"
-#include "form/qt/qt_application.h"
+#include "form/qt/application_setup.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -8,7 +8,7 @@ add_library(ribi_qt STATIC
   form/qt/announcer.cpp
   form/qt/list_box_widget.cpp
   form/qt/option_widget.cpp
-  form/qt/qt_application.cpp
+  form/qt/application_setup.cpp
   form/qt/output_box_widget.cpp
   form/qt/qt_form.cpp
 )

@@ -1,6 +1,6 @@
 // The Qt window tests run headless on Qt's offscreen platform.
 
-#include "form/qt/qt_application.h"
+#include "form/qt/application_setup.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "window/run_main_window.h"
 
-#include "form/qt/qt_application.h"
+#include "form/qt/application_setup.h"
 #include "form/qt/qt_form.h"
 #include "selection/handlers.h"
 #include "window/icon/ribi.xpm"

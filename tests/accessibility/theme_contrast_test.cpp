@@ -3,7 +3,7 @@
 // under a dark application palette, or under the platform's own theme when
 // that is already dark (Qt's GTK theme with GTK_THEME=Adwaita:dark).
 
-#include "form/qt/qt_application.h"
+#include "form/qt/application_setup.h"
 #include "tests/qt_window.h"
 
 #include <QApplication>

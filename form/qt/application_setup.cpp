@@ -1,4 +1,4 @@
-#include "form/qt/qt_application.h"
+#include "form/qt/application_setup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -80,7 +80,7 @@ sanitize: deps
 tidy: build windows
 	@scripts/install-packages.sh checks bench
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DRIBI_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
-	@scripts/run-clang-tidy.sh $(BUILD) $(WINDOWS_BUILD) build-bench
+	@scripts/run-clang-tidy.sh $(BUILD) $(WINDOWS_BUILD) build-bench $(WINDOWS64_BUILD)
 
 # Google Benchmark over the Qt window, Release build in its own directory;
 # run under Xvfb so that start-up is measured on X as well as offscreen.

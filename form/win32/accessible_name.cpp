@@ -7,6 +7,8 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <string>
+#include <utility>
 
 namespace ribi::form::win32 {
 namespace {
@@ -37,9 +39,10 @@ IAccPropServices* PropertyServices()
 
 // The system's accessible object of the control, with another name for
 // the control itself; everything else is the system's.
-class NamedAccessible final : public IAccessible {
+// Its destructor is private, as a COM object's is: Release ends it.
+class NamedAccessible final : public IAccessible { // NOLINT(cppcoreguidelines-virtual-class-destructor)
 public:
-    NamedAccessible(IAccessible* standard, const std::wstring& name) : standard_(standard), name_(name) {}
+    NamedAccessible(IAccessible* standard, std::wstring name) : standard_(standard), name_(std::move(name)) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
     {

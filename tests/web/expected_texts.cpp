@@ -86,7 +86,7 @@ Outputs ClickEverything(const form::FormDescription& description)
     for (form::Index p = 0; p < form.List(0).ListCount(); ++p) {
         form.UserClicksListItem(p);
         outputs.species.push_back(Json(form.Output().Text()));
-        outputs.speciesTypes.push_back(form.Option(0).Value() ? "0" : "1");
+        outputs.speciesTypes.emplace_back(form.Option(0).Value() ? "0" : "1");
     }
     for (form::Index type = 0; type < 2; ++type) {
         form.UserClicksOption(type);
@@ -104,6 +104,7 @@ std::string Controls(const form::FormDescription& description)
         const auto px = [](int twips) { return std::to_string(form::TwipsToPixels(twips)); };
         std::vector<std::u16string> items(c.items.begin(), c.items.end());
         std::vector<std::string> itemTexts;
+        itemTexts.reserve(items.size());
         for (const auto& item : items) itemTexts.push_back(Json(item));
         std::u16string id(c.name);
         id += u'_';

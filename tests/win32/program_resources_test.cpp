@@ -62,7 +62,7 @@ TEST_F(ProgramResources, IconHasAnImageForEverySizeWindowsShows)
     ASSERT_GE(group.size(), 6u + 14u * images);
     std::set<int> sizes;
     for (WORD i = 0; i < images; ++i) {
-        const auto* entry = reinterpret_cast<const BYTE*>(group.data() + 6 + 14 * i);
+        const auto* entry = reinterpret_cast<const BYTE*>(group.data() + 6 + std::size_t{14} * i);
         EXPECT_EQ(entry[0], entry[1]) << "image " << i << " is not square";
         sizes.insert(entry[0] == 0 ? 256 : entry[0]);
     }

@@ -193,7 +193,7 @@ private:
     {
         const std::u16string line = u"Щуката живее в тихи сладки води 🐟\r\n";
         std::u16string text;
-        while ((text.size() + line.size()) * sizeof(char16_t) <= 256 * 1024) text += line;
+        while ((text.size() + line.size()) * sizeof(char16_t) <= std::size_t{256} * 1024) text += line;
         return text;
     }
 

@@ -1,10 +1,6 @@
 #include "form/web/web_form.h"
 
-#include "form/control_array.h"
 #include "form/web/dom_element.h"
-#include "form/web/list_box_element.h"
-#include "form/web/option_element.h"
-#include "form/web/output_box_element.h"
 #include "form/web/web_text.h"
 
 #include <string>
@@ -42,8 +38,8 @@ std::string Pixels(int pixels)
 } // namespace
 
 WebForm::WebForm(const FormDescription& description, const val& page)
-    : plan_(description), form_(val::global("document").call<val>("createElement", val("div"))), announcer_(page),
-      elements_(plan_.Count(), val::undefined()), lists_(plan_.Count()), options_(plan_.Count()), texts_(plan_.Count())
+    : PlannedControls(description), form_(val::global("document").call<val>("createElement", val("div"))),
+      announcer_(page), elements_(plan_.Count(), val::undefined())
 {
     val document = val::global("document");
     document.set("title", ToJs(TitleKeepingBlanks(description.title)));
@@ -65,11 +61,7 @@ WebForm::WebForm(const FormDescription& description, const val& page)
     style.set("fontWeight", description.font.weight);
 
     for (Position position = 0; position < plan_.Count(); ++position) Build(position);
-    for (const auto& group : plan_.OptionGroups()) {
-        std::vector<OptionElement*> members;
-        for (const Position position : group) members.push_back(options_[position].get());
-        OptionElement::Group(members);
-    }
+    for (const auto& group : OptionGroups()) OptionElement::Group(group);
     fit_.emplace(frame, width, height);
     // The page's order is the order of the description, which is the tab order.
     if (!plan_.TabOrder().empty()) {
@@ -139,19 +131,6 @@ void WebForm::Build(Position position)
                                 control.kind == ControlKind::Label;
     if (!control.accessibleName.empty() && !namedByItsText)
         element.call<void>("setAttribute", val("aria-label"), ToJs(control.accessibleName));
-}
-
-ListBox& WebForm::List1(Index index)
-{
-    return ElementAt(plan_, lists_, u"List1", index);
-}
-OptionButton& WebForm::Option1(Index index)
-{
-    return ElementAt(plan_, options_, u"Option1", index);
-}
-TextBox& WebForm::Text1(Index index)
-{
-    return ElementAt(plan_, texts_, u"Text1", index);
 }
 
 // The output box reaches the screen once, when the outermost click is done.

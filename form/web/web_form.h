@@ -3,9 +3,11 @@
 // Builds a window from its plan on the page's DOM and offers its controls
 // through the form layer's operations. Clicks go to one sink.
 
-#include "form/controls.h"
-#include "form/form_plan.h"
+#include "form/planned_controls.h"
+#include "form/web/list_box_element.h"
 #include "form/web/live_announcer.h"
+#include "form/web/option_element.h"
+#include "form/web/output_box_element.h"
 #include "form/web/page_fit.h"
 
 #include <emscripten/val.h>
@@ -16,11 +18,8 @@
 
 namespace ribi::form::web {
 
-class ListBoxElement;
-class OptionElement;
-class OutputBoxElement;
-
-class WebForm final : public Controls {
+class WebForm final : public PlannedControls<std::unique_ptr<ListBoxElement>, std::unique_ptr<OptionElement>,
+                                             std::unique_ptr<OutputBoxElement>> {
 public:
     // Builds the window into `page` (the document's body) and gives the
     // focus to its first tab stop. `description` must outlive the form.
@@ -31,22 +30,14 @@ public:
 
     void Connect(ClickSink& sink) { sink_ = &sink; }
 
-    ListBox& List1(Index index) override;
-    OptionButton& Option1(Index index) override;
-    TextBox& Text1(Index index) override;
-
 private:
     void Build(Position position);
     template <typename Call> void Deliver(Call call);
 
-    FormPlan plan_;
     emscripten::val form_;
     LiveAnnouncer announcer_;
     // By the control's position in the plan, empty where another kind is.
     std::vector<emscripten::val> elements_;
-    std::vector<std::unique_ptr<ListBoxElement>> lists_;
-    std::vector<std::unique_ptr<OptionElement>> options_;
-    std::vector<std::unique_ptr<OutputBoxElement>> texts_;
     std::optional<PageFit> fit_;
     ClickSink* sink_ = nullptr;
 };

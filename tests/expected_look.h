@@ -7,22 +7,10 @@
 #include "tests/window_driver.h"
 
 #include <array>
-#include <ostream>
 
 namespace ribi::testing::look {
 
-struct Rect {
-    int left;
-    int top;
-    int width;
-    int height;
-    bool operator==(const Rect&) const = default;
-};
-
-inline std::ostream& operator<<(std::ostream& out, const Rect& r)
-{
-    return out << '{' << r.left << ", " << r.top << ", " << r.width << ", " << r.height << '}';
-}
+using testing::Rect;
 
 struct Rgb {
     int red;

@@ -7,6 +7,8 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace ribi::testing {
 namespace {
 
@@ -30,12 +32,49 @@ Qt::Key ToQt(Key key)
         return Qt::Key_Left;
     case Key::Right:
         return Qt::Key_Right;
-    case Key::Space:
-        return Qt::Key_Space;
+    case Key::Home:
+        return Qt::Key_Home;
     case Key::End:
         return Qt::Key_End;
+    case Key::PageUp:
+        return Qt::Key_PageUp;
+    case Key::PageDown:
+        return Qt::Key_PageDown;
+    case Key::Space:
+        return Qt::Key_Space;
+    case Key::Enter:
+        return Qt::Key_Return;
+    case Key::Backspace:
+        return Qt::Key_Backspace;
+    case Key::Delete:
+        return Qt::Key_Delete;
+    case Key::Escape:
+        return Qt::Key_Escape;
+    case Key::A:
+        return Qt::Key_A;
+    case Key::C:
+        return Qt::Key_C;
+    case Key::V:
+        return Qt::Key_V;
+    case Key::X:
+        return Qt::Key_X;
+    case Key::Z:
+        return Qt::Key_Z;
     }
     return Qt::Key_unknown;
+}
+
+Qt::KeyboardModifiers ToQt(Modifier held)
+{
+    switch (held) {
+    case Modifier::None:
+        return {};
+    case Modifier::Shift:
+        return Qt::ShiftModifier;
+    case Modifier::Control:
+        return Qt::ControlModifier;
+    }
+    return {};
 }
 
 class QtDriver final : public RealWindowDriver {
@@ -48,22 +87,26 @@ public:
 
     void Click(ControlId control, Point at, Button button) override
     {
-        QTest::mouseClick(Target(control), ToQt(button), {}, {at.x, at.y});
+        const auto [target, local] = Target(control, at);
+        QTest::mouseClick(target, ToQt(button), {}, local);
     }
     void DoubleClick(ControlId control, Point at) override
     {
-        QTest::mouseDClick(Target(control), Qt::LeftButton, {}, {at.x, at.y});
+        const auto [target, local] = Target(control, at);
+        QTest::mouseDClick(target, Qt::LeftButton, {}, local);
     }
     void Drag(ControlId control, Point from, Point to) override
     {
-        QWidget* target = Target(control);
-        QTest::mousePress(target, Qt::LeftButton, {}, {from.x, from.y});
-        const QPoint end(to.x, to.y);
+        const auto [target, start] = Target(control, from);
+        const QPoint end = start + QPoint(to.x - from.x, to.y - from.y);
+        QTest::mousePress(target, Qt::LeftButton, {}, start);
         QMouseEvent move(QEvent::MouseMove, end, target->mapToGlobal(end), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(target, &move);
         QTest::mouseRelease(target, Qt::LeftButton, {}, end);
     }
-    void Press(Key key) override { window_.Key(ToQt(key)); }
+    void Press(Key key, Modifier held) override { window_.Key(ToQt(key), ToQt(held)); }
+    void Type(std::u16string_view text) override { window_.TypeIntoFocus(text); }
+    void Paste(std::u16string_view text) override { window_.Paste(text); }
     void Focus(ControlId control) override
     {
         window_.Control(control.name, control.index)->setFocus(Qt::TabFocusReason);
@@ -78,7 +121,17 @@ public:
         const QPoint centre = window_.ItemCentre(row);
         return {centre.x(), centre.y()};
     }
-    Point Size(ControlId control) override { return {Target(control)->width(), Target(control)->height()}; }
+    Point Size(ControlId control) override
+    {
+        const QWidget* surface = Surface(control);
+        return {surface->width(), surface->height()};
+    }
+    Rect Bounds(ControlId control) override
+    {
+        const QWidget* widget = Widget(control);
+        const QPoint origin = widget->mapTo(&window_.form, QPoint(0, 0));
+        return {origin.x(), origin.y(), widget->width(), widget->height()};
+    }
     form::Index SelectedOption() override
     {
         for (form::Index index = 0; const auto* option = window_.Option(index); ++index)
@@ -86,17 +139,33 @@ public:
         return -1;
     }
     form::Index SelectedRow() override { return window_.form.List1(0).ListIndex(); }
+    bool TypeSelected(form::Index index) override { return window_.Option(index)->isChecked(); }
+    bool IsOpen() override { return window_.form.isVisible(); }
     int ListClicks() override { return window_.clicks.listClicks; }
     int OptionClicks() override { return window_.clicks.optionClicks; }
 
 private:
-    // A list's rows are in its viewport.
-    QWidget* Target(ControlId control)
+    QWidget* Widget(ControlId control)
     {
-        QWidget* widget = window_.Control(control.name, control.index);
+        return control.name.empty() ? &window_.form : window_.Control(control.name, control.index);
+    }
+    // The widget whose pixels a control's points are in: a list's rows are in its viewport.
+    QWidget* Surface(ControlId control)
+    {
+        QWidget* widget = Widget(control);
         if (auto* list = qobject_cast<QAbstractScrollArea*>(widget); list && control.name == u"List1")
             return list->viewport();
         return widget;
+    }
+    // The widget a press at `at` reaches, and the point in its own pixels;
+    // a point in the window reaches the deepest widget there.
+    std::pair<QWidget*, QPoint> Target(ControlId control, Point at)
+    {
+        const QPoint point(at.x, at.y);
+        if (!control.name.empty()) return {Surface(control), point};
+        QWidget* widget = window_.form.childAt(point);
+        if (!widget) widget = &window_.form;
+        return {widget, widget->mapFrom(&window_.form, point)};
     }
 
     QtWindow window_;
@@ -105,6 +174,8 @@ private:
 INSTANTIATE_TEST_SUITE_P(Qt, SelectionBehaviour, ::testing::Values(DriverFactory{"Qt", &MainWindowDriver<QtDriver>}),
                          DriverName);
 INSTANTIATE_TEST_SUITE_P(Qt, WindowBehaviour, ::testing::Values(RealDriverFactory{"Qt", &RealDriverFor<QtDriver>}),
+                         RealDriverName);
+INSTANTIATE_TEST_SUITE_P(Qt, RandomUserActions, ::testing::Values(RealDriverFactory{"Qt", &RealDriverFor<QtDriver>}),
                          RealDriverName);
 
 } // namespace

@@ -50,11 +50,15 @@ public:
     {
         QTest::mouseClick(Option(index), button, {}, QPoint(Option(index)->width() - 3, Option(index)->height() / 2));
     }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
+    // The widget keys go to: the window itself while none of its controls has the focus.
+    QWidget* Focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &form; }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Focused(), key, modifiers); }
+    // Types at the end of the output box, Enter for each line break.
     void Type(std::u16string_view text);
+    // As a keyboard types: Enter for each line break ("\r\n", "\r" or "\n").
+    void TypeIntoFocus(std::u16string_view text);
+    // Puts `text` on the clipboard and presses Ctrl+V.
+    void Paste(std::u16string_view text);
     std::u16string Shown() { return form.Text1(0).Text(); }
 
     RecordedDiagnostics diagnostics;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace ribi::testing {
@@ -49,7 +50,29 @@ inline std::string DriverName(const ::testing::TestParamInfo<DriverFactory>& inf
 }
 
 enum class Button { Left, Right };
-enum class Key { Tab, ShiftTab, Up, Down, Left, Right, Space, End };
+enum class Key {
+    Tab,
+    ShiftTab,
+    Up,
+    Down,
+    Left,
+    Right,
+    Home,
+    End,
+    PageUp,
+    PageDown,
+    Space,
+    Enter,
+    Backspace,
+    Delete,
+    Escape,
+    A,
+    C,
+    V,
+    X,
+    Z,
+};
+enum class Modifier { None, Shift, Control };
 
 // In a control's own client pixels; a list's are those of its rows' area.
 struct Point {
@@ -57,11 +80,27 @@ struct Point {
     int y;
 };
 
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+    bool operator==(const Rect&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Rect& r)
+{
+    return out << '{' << r.left << ", " << r.top << ", " << r.width << ", " << r.height << '}';
+}
+
 // A control of the main window by its array name and Index.
 struct ControlId {
     std::u16string_view name;
     form::Index index = 0;
 };
+// The window itself: a point in it reaches whatever lies there, as a real
+// pointer's would.
+inline constexpr ControlId kWindow{u"", 0};
 inline constexpr ControlId kNames{u"List1", 0};
 inline constexpr ControlId kOutput{u"Text1", 0};
 inline constexpr ControlId OptionId(form::Index index)
@@ -83,16 +122,24 @@ public:
     // Left button down at `from`, moved to `to` and released there.
     virtual void Drag(ControlId control, Point from, Point to) = 0;
     // Pressed and released on the control with the focus.
-    virtual void Press(Key key) = 0;
+    virtual void Press(Key key, Modifier held = Modifier::None) = 0;
+    // As the keyboard delivers it to the control with the focus, Enter for a line break.
+    virtual void Type(std::u16string_view text) = 0;
+    // Put on the clipboard, then Ctrl+V on the control with the focus.
+    virtual void Paste(std::u16string_view text) = 0;
     virtual void Focus(ControlId control) = 0;
     // ControlName of the control with the focus, empty when none of the window's has it.
     virtual std::u16string Focused() = 0;
     // The centre of a names list row, scrolled into view first.
     virtual Point RowCentre(form::Index row) = 0;
     virtual Point Size(ControlId control) = 0;
+    // All of the control, its border and scroll bar too, in the window's client pixels.
+    virtual Rect Bounds(ControlId control) = 0;
     // -1 while none is selected.
     virtual form::Index SelectedOption() = 0;
     virtual form::Index SelectedRow() = 0;
+    // The window is still there and shown.
+    virtual bool IsOpen() = 0;
     // The clicks the window has delivered to the handlers.
     virtual int ListClicks() = 0;
     virtual int OptionClicks() = 0;
@@ -105,7 +152,6 @@ public:
         const Point size = Size(OptionId(index));
         Click(OptionId(index), {size.x - 3, size.y / 2}, button);
     }
-    bool TypeSelected(form::Index index) override { return SelectedOption() == index; }
 };
 
 struct RealDriverFactory {
@@ -119,6 +165,9 @@ protected:
     void SetUp() override { window = GetParam().make(window::MainFormDescription()); }
     std::unique_ptr<RealWindowDriver> window;
 };
+
+// Long runs of random actions; each makes its own windows.
+class RandomUserActions : public ::testing::TestWithParam<RealDriverFactory> {};
 
 inline void PrintTo(const RealDriverFactory& factory, std::ostream* out)
 {

@@ -4,6 +4,8 @@
 #include "tests/win32/win32_window.h"
 #include "tests/window_driver.h"
 
+#include <utility>
+
 namespace ribi::testing {
 namespace {
 
@@ -21,13 +23,65 @@ WORD VirtualKey(Key key)
         return VK_LEFT;
     case Key::Right:
         return VK_RIGHT;
-    case Key::Space:
-        return VK_SPACE;
+    case Key::Home:
+        return VK_HOME;
     case Key::End:
         return VK_END;
+    case Key::PageUp:
+        return VK_PRIOR;
+    case Key::PageDown:
+        return VK_NEXT;
+    case Key::Space:
+        return VK_SPACE;
+    case Key::Enter:
+        return VK_RETURN;
+    case Key::Backspace:
+        return VK_BACK;
+    case Key::Delete:
+        return VK_DELETE;
+    case Key::Escape:
+        return VK_ESCAPE;
+    case Key::A:
+        return 'A';
+    case Key::C:
+        return 'C';
+    case Key::V:
+        return 'V';
+    case Key::X:
+        return 'X';
+    case Key::Z:
+        return 'Z';
     }
     return 0;
 }
+
+// A right click in the output box opens the edit's own menu, whose loop
+// waits for the user: once it is idle, they close it with Escape.
+class MenuCloser {
+public:
+    MenuCloser() : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &Closing, nullptr, GetCurrentThreadId()))
+    {
+        EXPECT_NE(hook_, nullptr) << "a right click in the output box would wait for ever";
+    }
+    ~MenuCloser()
+    {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    MenuCloser(const MenuCloser&) = delete;
+    MenuCloser& operator=(const MenuCloser&) = delete;
+
+private:
+    static LRESULT CALLBACK Closing(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
+            PostMessageW(sent->hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageW(sent->hwnd, WM_KEYUP, VK_ESCAPE, 1 | (LPARAM{3} << 30));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook_;
+};
 
 class Win32Driver final : public RealWindowDriver {
 public:
@@ -39,18 +93,29 @@ public:
 
     void Click(ControlId control, Point at, Button button) override
     {
-        window_.Click(Handle(control), {at.x, at.y}, button);
+        const auto [target, local] = Target(control, at);
+        window_.Click(target, local, button);
     }
-    void DoubleClick(ControlId control, Point at) override { window_.DoubleClick(Handle(control), {at.x, at.y}); }
+    void DoubleClick(ControlId control, Point at) override
+    {
+        const auto [target, local] = Target(control, at);
+        window_.DoubleClick(target, local);
+    }
     void Drag(ControlId control, Point from, Point to) override
     {
-        const HWND target = Handle(control);
-        PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-        PostMessageW(target, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-        PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+        const auto [target, start] = Target(control, from);
+        const POINT end{start.x + to.x - from.x, start.y + to.y - from.y};
+        PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y));
+        PostMessageW(target, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
+        PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
         window_.Pump();
     }
-    void Press(Key key) override { window_.Key(VirtualKey(key), key == Key::ShiftTab); }
+    void Press(Key key, Modifier held) override
+    {
+        window_.Key(VirtualKey(key), key == Key::ShiftTab || held == Modifier::Shift, held == Modifier::Control);
+    }
+    void Type(std::u16string_view text) override { window_.TypeIntoFocus(text); }
+    void Paste(std::u16string_view text) override { window_.Paste(std::u16string(text)); }
     void Focus(ControlId control) override { SetFocus(Handle(control)); }
     std::u16string Focused() override
     {
@@ -71,6 +136,13 @@ public:
         GetClientRect(Handle(control), &client);
         return {client.right, client.bottom};
     }
+    Rect Bounds(ControlId control) override
+    {
+        RECT r{};
+        GetWindowRect(Handle(control), &r);
+        MapWindowPoints(HWND_DESKTOP, window_.form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
     form::Index SelectedOption() override
     {
         for (form::Index index = 0; window_.Option(index); ++index)
@@ -78,19 +150,40 @@ public:
         return -1;
     }
     form::Index SelectedRow() override { return window_.Selected(); }
+    bool TypeSelected(form::Index index) override { return window_.Checked(index); }
+    bool IsOpen() override
+    {
+        return IsWindow(window_.form.Handle()) != FALSE && IsWindowVisible(window_.form.Handle()) != FALSE;
+    }
     int ListClicks() override { return window_.clicks.listClicks; }
     int OptionClicks() override { return window_.clicks.optionClicks; }
 
 private:
-    HWND Handle(ControlId control) const { return window_.Control(control.name, control.index); }
+    HWND Handle(ControlId control) const
+    {
+        return control.name.empty() ? window_.form.Handle() : window_.Control(control.name, control.index);
+    }
+    // The window a press at `at` reaches, and the point in its own pixels;
+    // a point in the window reaches the control there.
+    std::pair<HWND, POINT> Target(ControlId control, Point at) const
+    {
+        POINT point{at.x, at.y};
+        if (!control.name.empty()) return {Handle(control), point};
+        const HWND target = window_.ControlAt(point);
+        MapWindowPoints(window_.form.Handle(), target, &point, 1);
+        return {target, point};
+    }
 
     const form::FormDescription& description_;
+    MenuCloser menus_;
     Win32Window window_;
 };
 
 INSTANTIATE_TEST_SUITE_P(Win32, SelectionBehaviour,
                          ::testing::Values(DriverFactory{"Win32", &MainWindowDriver<Win32Driver>}), DriverName);
 INSTANTIATE_TEST_SUITE_P(Win32, WindowBehaviour,
+                         ::testing::Values(RealDriverFactory{"Win32", &RealDriverFor<Win32Driver>}), RealDriverName);
+INSTANTIATE_TEST_SUITE_P(Win32, RandomUserActions,
                          ::testing::Values(RealDriverFactory{"Win32", &RealDriverFor<Win32Driver>}), RealDriverName);
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace ribi::testing {
 namespace {
@@ -131,13 +132,39 @@ void Win32Window::Type(std::u16string_view text)
     SetFocus(box);
     const auto end = static_cast<WPARAM>(GetWindowTextLengthW(box));
     SendMessageW(box, EM_SETSEL, end, static_cast<LPARAM>(end));
+    TypeIntoFocus(text);
+}
+
+void Win32Window::TypeIntoFocus(std::u16string_view text)
+{
+    const HWND focused = GetFocus();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
         // Enter reaches the edit as the character CR, after its key went through the loop.
         const wchar_t typed = text[i] == u'\n' ? L'\r' : static_cast<wchar_t>(text[i]);
-        PostMessageW(box, WM_CHAR, typed, 1);
+        PostMessageW(focused, WM_CHAR, typed, 1);
     }
     Pump();
+}
+
+// As the system finds it: the deepest control there, less those that let
+// the mouse through (labels, the frame's border).
+HWND Win32Window::ControlAt(POINT at) const
+{
+    std::vector<HWND> chain{form.Handle()};
+    POINT local = at;
+    for (;;) {
+        const HWND child = ChildWindowFromPointEx(chain.back(), local, CWP_SKIPINVISIBLE);
+        if (!child || child == chain.back()) break;
+        MapWindowPoints(chain.back(), child, &local, 1);
+        chain.push_back(child);
+    }
+    POINT screen = at;
+    ClientToScreen(form.Handle(), &screen);
+    while (chain.size() > 1 &&
+           SendMessageW(chain.back(), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)
+        chain.pop_back();
+    return chain.back();
 }
 
 } // namespace ribi::testing

@@ -45,6 +45,11 @@ public:
     void Paste(const std::u16string& text);
     // Types at the end of the output box, Enter for each line break.
     void Type(std::u16string_view text);
+    // As a keyboard types: a WM_CHAR for each code unit, CR for each line
+    // break ("\r\n", "\r" or "\n").
+    void TypeIntoFocus(std::u16string_view text);
+    // The window a real press at `at`, in the window's client pixels, reaches.
+    HWND ControlAt(POINT at) const;
 
     std::u16string Shown() { return form.Text1(0).Text(); }
     bool Checked(form::Index index) const { return SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED; }

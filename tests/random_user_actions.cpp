@@ -1,0 +1,377 @@
+// Thousands of random pupil actions on a real window, with fixed seeds.
+// After every action the window must be in a state a pupil could explain:
+// still open, no handler left running, the output box holding one of the
+// program's outputs or what the pupil typed, and a shown species' type
+// marked. A failure reports the shortest sequence of actions that still
+// fails, each try on a fresh window.
+
+#include "catalogue/catalogue.h"
+#include "tests/expected_output.h"
+#include "tests/window_driver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <set>
+#include <sstream>
+#include <vector>
+
+namespace ribi::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+enum class Action { Click, DoubleClick, RightClick, Drag, ClickSpecies, Key, Type, Paste };
+
+struct Event {
+    Action action;
+    Point at = {}; // in the window's client pixels
+    Point to = {}; // where a drag ends
+    form::Index row = 0;
+    Key key = Key::Tab;
+    Modifier held = Modifier::None;
+    std::u16string text = {};
+};
+
+struct NamedKey {
+    Key key;
+    const char* name;
+};
+
+constexpr NamedKey kKeys[] = {
+    {Key::Tab, "Tab"},
+    {Key::ShiftTab, "Shift+Tab"},
+    {Key::Up, "Up"},
+    {Key::Down, "Down"},
+    {Key::Left, "Left"},
+    {Key::Right, "Right"},
+    {Key::Home, "Home"},
+    {Key::End, "End"},
+    {Key::PageUp, "PageUp"},
+    {Key::PageDown, "PageDown"},
+    {Key::Space, "Space"},
+    {Key::Enter, "Enter"},
+    {Key::Backspace, "Backspace"},
+    {Key::Delete, "Delete"},
+    {Key::Escape, "Escape"},
+    {Key::A, "A"},
+    {Key::C, "C"},
+    {Key::V, "V"},
+    {Key::X, "X"},
+    {Key::Z, "Z"},
+};
+
+// 256 KiB of UTF-16 in lines, as a pupil might paste a page or two.
+const std::u16string& PastedPage()
+{
+    static const std::u16string page = [] {
+        const std::u16string line = u"Щуката живее в тихи сладки води 🐟\r\n";
+        std::u16string text;
+        while ((text.size() + line.size()) * sizeof(char16_t) <= std::size_t{256} * 1024) text += line;
+        return text;
+    }();
+    return page;
+}
+
+std::string Describe(const Event& e)
+{
+    std::ostringstream out;
+    const auto point = [&](Point p) { out << '(' << p.x << ',' << p.y << ')'; };
+    switch (e.action) {
+    case Action::Click:
+        out << "click ";
+        point(e.at);
+        break;
+    case Action::DoubleClick:
+        out << "double click ";
+        point(e.at);
+        break;
+    case Action::RightClick:
+        out << "right click ";
+        point(e.at);
+        break;
+    case Action::Drag:
+        out << "drag ";
+        point(e.at);
+        out << " to ";
+        point(e.to);
+        break;
+    case Action::ClickSpecies:
+        out << "click the species in row " << e.row;
+        break;
+    case Action::Key:
+        out << "key " << (e.held == Modifier::Control ? "Ctrl+" : "") << (e.held == Modifier::Shift ? "Shift+" : "");
+        for (const auto& named : kKeys)
+            if (named.key == e.key) out << named.name;
+        break;
+    case Action::Type:
+        out << "type";
+        for (const char16_t c : e.text) out << " U+" << std::hex << std::uppercase << static_cast<unsigned>(c);
+        break;
+    case Action::Paste:
+        out << "paste " << PastedPage().size() << " code units";
+        break;
+    }
+    return out.str();
+}
+
+class EventMaker {
+public:
+    EventMaker(unsigned seed, RealWindowDriver& window) : random_(seed), window_(window) {}
+
+    Event Next()
+    {
+        // A page pasted into the output box, then a species clicked.
+        if (step_ == PasteStep::Paste) {
+            step_ = PasteStep::Species;
+            return {.action = Action::Paste};
+        }
+        if (step_ == PasteStep::Species) {
+            step_ = PasteStep::None;
+            return {.action = Action::ClickSpecies, .row = static_cast<form::Index>(Uniform(0, RowCount() - 1))};
+        }
+        const int roll = Uniform(0, 99);
+        if (roll < 30) return {Action::Click, AnyPoint()};
+        if (roll < 36) return {Action::DoubleClick, AnyPoint()};
+        if (roll < 41) return {Action::RightClick, AnyPoint()};
+        if (roll < 46) return {Action::Drag, AnyPoint(), AnyPoint()};
+        if (roll < 78) return KeyPress();
+        if (roll < 99) return {.action = Action::Type, .text = Text()};
+        step_ = PasteStep::Paste;
+        return {Action::Click, OutputPoint()};
+    }
+
+private:
+    enum class PasteStep { None, Paste, Species };
+
+    int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    static int RowCount() { return static_cast<int>(catalogue::AllSpecies().size()); }
+
+    // Half inside a control, half anywhere, the window's edges included.
+    Point AnyPoint()
+    {
+        if (Uniform(0, 1) == 0) {
+            const Point size = window_.Size(kWindow);
+            return {Uniform(-2, size.x + 1), Uniform(-2, size.y + 1)};
+        }
+        std::vector<ControlId> shown;
+        for (const auto& c : window::MainFormDescription().controls)
+            if (c.visible) shown.push_back({c.name, c.index});
+        const Rect r = window_.Bounds(shown[static_cast<std::size_t>(Uniform(0, static_cast<int>(shown.size()) - 1))]);
+        return {Uniform(r.left, r.left + r.width - 1), Uniform(r.top, r.top + r.height - 1)};
+    }
+
+    // Clear of the output box's border and scroll bar.
+    Point OutputPoint()
+    {
+        const Rect r = window_.Bounds(kOutput);
+        return {Uniform(r.left + 2, r.left + r.width - 21), Uniform(r.top + 2, r.top + r.height - 4)};
+    }
+
+    Event KeyPress()
+    {
+        const Key key = kKeys[Uniform(0, static_cast<int>(std::size(kKeys)) - 1)].key;
+        const int modifiers = Uniform(0, 9);
+        const bool letter = key >= Key::A; // the letters come last; each is a shortcut: Ctrl+A, Ctrl+V, ...
+        const Modifier held = letter || modifiers == 0 ? Modifier::Control
+                              : modifiers == 1         ? Modifier::Shift
+                                                       : Modifier::None;
+        return {.action = Action::Key, .key = key, .held = held};
+    }
+
+    std::u16string Text()
+    {
+        static const std::u16string pieces[] = {u"к",
+                                                u"с",
+                                                u"риба",
+                                                u"Щука ",
+                                                u"\r",
+                                                u"\n",
+                                                u"\r\n",
+                                                u"\t",
+                                                u"🐟",
+                                                std::u16string(1, char16_t(0xD83D)), // half a surrogate pair
+                                                std::u16string(1, char16_t(0xDC1F)),
+                                                u"1",
+                                                u" ",
+                                                std::u16string(expected::kSpeciesHeading)};
+        std::u16string text;
+        for (int n = Uniform(1, 4); n > 0; --n) text += pieces[Uniform(0, static_cast<int>(std::size(pieces)) - 1)];
+        return text;
+    }
+
+    std::mt19937 random_;
+    RealWindowDriver& window_;
+    PasteStep step_ = PasteStep::None;
+};
+
+void Send(RealWindowDriver& window, const Event& e)
+{
+    switch (e.action) {
+    case Action::Click:
+        window.Click(kWindow, e.at);
+        break;
+    case Action::RightClick:
+        window.Click(kWindow, e.at, Button::Right);
+        break;
+    case Action::DoubleClick:
+        window.DoubleClick(kWindow, e.at);
+        break;
+    case Action::Drag:
+        window.Drag(kWindow, e.at, e.to);
+        break;
+    case Action::ClickSpecies:
+        window.ClickSpecies(e.row);
+        break;
+    case Action::Key:
+        window.Press(e.key, e.held);
+        break;
+    case Action::Type:
+        window.Type(e.text);
+        break;
+    case Action::Paste:
+        window.Paste(PastedPage());
+        break;
+    }
+}
+
+// Everything the handlers can write.
+std::set<std::u16string> ProgramOutputs()
+{
+    std::set<std::u16string> outputs;
+    for (const auto& row : catalogue::AllSpecies()) outputs.insert(expected::SpeciesOutput(row.name));
+    outputs.insert(expected::TypeListing(expected::kNonSchooling));
+    outputs.insert(expected::TypeListing(expected::kSchooling));
+    return outputs;
+}
+
+bool Typing(Action action)
+{
+    return action == Action::Type || action == Action::Key || action == Action::Paste;
+}
+
+// What a pupil sees after every action; nothing while all is well.
+class Checker {
+public:
+    Checker(const std::set<std::u16string>& outputs, RealWindowDriver& window)
+        : outputs_(outputs), window_(window), last_(window.OutputText())
+    {
+    }
+
+    void Before()
+    {
+        outputHadFocus_ = window_.Focused() == ControlName(kOutput);
+        clicks_ = Clicks();
+    }
+
+    std::optional<std::string> After(const Event& e)
+    {
+        if (!window_.IsOpen()) return "the window is gone";
+        if (window_.Guard() != selection::ClickGuard::Idle) return "a handler was left running";
+        const std::u16string text = window_.OutputText();
+        const bool clicked = Clicks() != clicks_;
+        if (clicked && !outputs_.contains(text)) return "a click left text that is not one of the program's outputs";
+        if (!clicked && text != last_ && !(Typing(e.action) && outputHadFocus_))
+            return "the output changed without a click or typing into it";
+        last_ = text;
+        for (const auto& row : catalogue::AllSpecies()) {
+            if (text != expected::SpeciesOutput(row.name)) continue;
+            const form::Index type = expected::TypeOf(row.name);
+            if (!window_.TypeSelected(type) ||
+                window_.TypeSelected(type == expected::kSchooling ? expected::kNonSchooling : expected::kSchooling))
+                return "the species shown does not have its type marked";
+        }
+        return std::nullopt;
+    }
+
+private:
+    int Clicks() { return window_.ListClicks() + window_.OptionClicks(); }
+
+    const std::set<std::u16string>& outputs_;
+    RealWindowDriver& window_;
+    std::u16string last_;
+    bool outputHadFocus_ = false;
+    int clicks_ = 0;
+};
+
+std::unique_ptr<RealWindowDriver> FreshWindow(const RealDriverFactory& factory)
+{
+    return factory.make(window::MainFormDescription());
+}
+
+// Whether `events` on a fresh window fail.
+bool Fails(const RealDriverFactory& factory, const std::vector<Event>& events, const std::set<std::u16string>& outputs)
+{
+    const auto window = FreshWindow(factory);
+    Checker checker(outputs, *window);
+    for (const auto& e : events) {
+        checker.Before();
+        Send(*window, e);
+        if (checker.After(e)) return true;
+    }
+    return false;
+}
+
+// Drops every action the failure does not need: long runs first, then one
+// at a time.
+std::vector<Event> Shortest(const RealDriverFactory& factory, std::vector<Event> events,
+                            const std::set<std::u16string>& outputs)
+{
+    for (std::size_t run = std::max<std::size_t>(events.size() / 2, 1);; run /= 2) {
+        // Removing [end - run, end) leaves what comes before it in place.
+        for (std::size_t end = events.size(); end >= run && end > 0; end -= run) {
+            auto without = events;
+            without.erase(without.begin() + static_cast<std::ptrdiff_t>(end - run),
+                          without.begin() + static_cast<std::ptrdiff_t>(end));
+            if (Fails(factory, without, outputs)) events = std::move(without);
+        }
+        if (run == 1) return events;
+    }
+}
+
+TEST_P(RandomUserActions, NeverBreakTheWindow)
+{
+    const auto outputs = ProgramOutputs();
+    ASSERT_EQ(outputs.size(), catalogue::AllSpecies().size() + 2);
+    constexpr unsigned kSeeds[] = {1, 2, 3, 20261208};
+    constexpr int kActionsPerSeed = 1500;
+    // A cap well inside CTest's timeout: a slow window or a busy machine
+    // sends fewer actions rather than failing, but never too few to count.
+    constexpr auto kBudgetPerSeed = std::chrono::seconds(8);
+    constexpr int kFewestPerSeed = 100;
+    const auto start = Clock::now();
+    std::pair<milliseconds, std::string> slowest;
+    int sent = 0;
+    for (const unsigned seed : kSeeds) {
+        const auto window = FreshWindow(GetParam());
+        EventMaker maker(seed, *window);
+        Checker checker(outputs, *window);
+        std::vector<Event> events;
+        const auto seedStart = Clock::now();
+        int i = 0;
+        for (; i < kActionsPerSeed && Clock::now() - seedStart < kBudgetPerSeed; ++i, ++sent) {
+            events.push_back(maker.Next());
+            checker.Before();
+            const auto before = Clock::now();
+            Send(*window, events.back());
+            slowest = std::max(
+                slowest, {std::chrono::duration_cast<milliseconds>(Clock::now() - before), Describe(events.back())});
+            if (auto failure = checker.After(events.back())) {
+                std::ostringstream report;
+                report << "seed " << seed << ", action " << i << ": " << *failure << "\nshortest sequence:\n";
+                for (const auto& e : Shortest(GetParam(), events, outputs)) report << "  " << Describe(e) << '\n';
+                FAIL() << report.str();
+            }
+        }
+        EXPECT_GE(i, kFewestPerSeed) << "seed " << seed << ": the time ran out after " << i << " actions";
+    }
+    std::cout << sent << " actions in " << std::chrono::duration_cast<milliseconds>(Clock::now() - start).count()
+              << " ms; the slowest, " << slowest.first.count() << " ms: " << slowest.second << '\n';
+}
+
+} // namespace
+} // namespace ribi::testing

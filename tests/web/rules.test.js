@@ -47,15 +47,21 @@ test('list: a press on an item, even the selected one, shows it; right presses s
 
 test('list: a drag shows each item it passes and ends on the one it ends on', (t) =>
   withPage(t, async (page) => {
+    // Item by item, each announced before the pointer moves on, as a
+    // pupil's hand is slower than the page.
     const from = await centreOf(page, '#List1_0_0');
-    const to = await centreOf(page, '#List1_0_3');
     await page.mouse.move(from.x, from.y);
     await page.mouse.down();
-    await page.mouse.move(to.x, to.y, { steps: 6 });
+    await b.expectAnnounced(page, 1);
+    for (const item of [1, 2, 3]) {
+      const to = await centreOf(page, `#List1_0_${item}`);
+      await page.mouse.move(to.x, to.y, { steps: 2 });
+      await b.expectAnnounced(page, item + 1);
+    }
     await page.mouse.up();
     assert.equal(await b.listIndex(page), 3);
     assert.equal(await b.kept(page), species[3]);
-    await b.expectAnnounced(page, 4); // items 0, 1, 2, 3
+    await b.expectAnnounced(page, 4); // items 0, 1, 2, 3, and no more on release
     assert.equal(await b.typeSelected(page, 1), true);
   }));
 
@@ -120,12 +126,15 @@ test('keyboard: Space and arrows in the option group list a type, round the grou
     await page.keyboard.press('Tab');
     await page.keyboard.press('Space');
     assert.equal(await b.kept(page), listings[0]);
+    await b.expectAnnounced(page, 1);
     await page.keyboard.press('ArrowDown');
     assert.equal(await b.typeSelected(page, 1), true);
     assert.equal(await b.focused(page), 'Option1_1');
     assert.equal(await b.kept(page), listings[1]);
+    await b.expectAnnounced(page, 2);
     await page.keyboard.press('ArrowDown'); // round to the first option
     assert.equal(await b.typeSelected(page, 0), true);
+    await b.expectAnnounced(page, 3);
     await page.keyboard.press('ArrowLeft');
     assert.equal(await b.typeSelected(page, 1), true);
     await b.expectAnnounced(page, 4);

@@ -5,6 +5,7 @@
 // refreshed once at the end, not at every intermediate write.
 
 #include "form/controls.h"
+#include "form/refresh_once.h"
 
 #include <QPlainTextEdit>
 
@@ -17,29 +18,16 @@ public:
     std::u16string Text() const override;
     void SetText(std::u16string text) override;
 
-    // While one of these lives, writes wait for its end to reach the screen.
-    class DeferredRefresh {
-    public:
-        explicit DeferredRefresh(OutputBoxWidget& box) : box_(box) { ++box_.deferDepth_; }
-        ~DeferredRefresh()
-        {
-            if (--box_.deferDepth_ == 0 && box_.stale_) box_.Refresh();
-        }
-        DeferredRefresh(const DeferredRefresh&) = delete;
-        DeferredRefresh& operator=(const DeferredRefresh&) = delete;
-
-    private:
-        OutputBoxWidget& box_;
-    };
+    // Held by the form while a click is being handled.
+    RefreshOnce& Refreshing() { return refreshing_; }
 
 private:
     void Refresh();
 
     mutable std::u16string text_;
     mutable bool typedSinceWrite_ = false; // the widget holds newer text than text_
-    bool stale_ = false;                   // text_ holds newer text than the widget
-    bool refreshing_ = false;
-    int deferDepth_ = 0;
+    bool writingWidget_ = false;           // inside Refresh: the widget's change is not typing
+    RefreshOnce refreshing_{[this] { Refresh(); }};
 };
 
 } // namespace ribi::form::qt

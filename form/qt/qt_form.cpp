@@ -146,9 +146,9 @@ QString QtForm::ObjectName(std::u16string_view name, Index index)
 template <typename Call> void QtForm::Deliver(Call call)
 {
     if (!sink_) return;
-    std::optional<OutputBoxWidget::DeferredRefresh> refreshOnce;
+    std::optional<RefreshOnce::Hold> refreshOnce;
     if (const auto output = plan_.Element(u"Text1", 0); output && texts_[*output])
-        refreshOnce.emplace(*texts_[*output]);
+        refreshOnce.emplace(texts_[*output]->Refreshing());
     call(*sink_);
 }
 

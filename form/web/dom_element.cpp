@@ -11,22 +11,18 @@ val AppendElement(const val& parent, const char* tag)
     return element;
 }
 
-namespace {
-
-std::string Pixels(int twips)
+std::string CssPixels(int pixels)
 {
-    return std::to_string(TwipsToPixels(twips)) + "px";
+    return std::to_string(pixels) + "px";
 }
-
-} // namespace
 
 void Place(const val& element, const TwipsRect& bounds)
 {
     val style = element["style"];
-    style.set("left", Pixels(bounds.left));
-    style.set("top", Pixels(bounds.top));
-    style.set("width", Pixels(bounds.width));
-    style.set("height", Pixels(bounds.height));
+    style.set("left", CssPixels(TwipsToPixels(bounds.left)));
+    style.set("top", CssPixels(TwipsToPixels(bounds.top)));
+    style.set("width", CssPixels(TwipsToPixels(bounds.width)));
+    style.set("height", CssPixels(TwipsToPixels(bounds.height)));
 }
 
 std::string CssColour(Colour colour)

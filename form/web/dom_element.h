@@ -14,6 +14,9 @@ namespace ribi::form::web {
 // A new element `tag` appended to `parent`.
 emscripten::val AppendElement(const emscripten::val& parent, const char* tag);
 
+// A length in CSS pixels: "12px".
+std::string CssPixels(int pixels);
+
 // Absolute place and size: twips / 15 CSS pixels at scale 1.
 void Place(const emscripten::val& element, const TwipsRect& bounds);
 

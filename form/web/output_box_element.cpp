@@ -1,5 +1,6 @@
 #include "form/web/output_box_element.h"
 
+#include "form/line_breaks.h"
 #include "form/web/web_text.h"
 
 namespace ribi::form::web {
@@ -12,15 +13,13 @@ OutputBoxElement::OutputBoxElement(val textarea, std::u16string initialText,
 {
     textarea_.set("spellcheck", false);
     textarea_.call<void>("setAttribute", val("autocomplete"), val("off"));
-    shownLf_ = WithLfBreaks(text_);
-    textarea_.set("value", ToJs(shownLf_));
-    textarea_.call<void>("setSelectionRange", 0, 0); // a new box shows its top already
+    Show();
 }
 
 // Whatever the user typed since the last write is what the box holds now.
 std::u16string OutputBoxElement::Text() const
 {
-    if (!stale_) {
+    if (!refreshing_.Stale()) {
         std::u16string value = FromJs(textarea_["value"]);
         if (value != shownLf_) {
             text_ = WithCrLfBreaks(value);
@@ -33,8 +32,7 @@ std::u16string OutputBoxElement::Text() const
 void OutputBoxElement::SetText(std::u16string text)
 {
     text_ = std::move(text);
-    stale_ = true;
-    if (deferDepth_ == 0) Refresh();
+    refreshing_.Written();
 }
 
 // Each output is shown from its first line, the caret before it.
@@ -44,7 +42,6 @@ void OutputBoxElement::Show()
     textarea_.set("value", ToJs(shownLf_));
     textarea_.call<void>("setSelectionRange", 0, 0);
     textarea_.set("scrollTop", 0);
-    stale_ = false;
 }
 
 void OutputBoxElement::Refresh()

@@ -6,6 +6,7 @@
 // and each new output is then shown from its top and announced.
 
 #include "form/controls.h"
+#include "form/refresh_once.h"
 
 #include <emscripten/val.h>
 
@@ -23,20 +24,8 @@ public:
     std::u16string Text() const override;
     void SetText(std::u16string text) override;
 
-    // While one of these lives, writes wait for its end to reach the screen.
-    class DeferredRefresh {
-    public:
-        explicit DeferredRefresh(OutputBoxElement& box) : box_(box) { ++box_.deferDepth_; }
-        ~DeferredRefresh()
-        {
-            if (--box_.deferDepth_ == 0 && box_.stale_) box_.Refresh();
-        }
-        DeferredRefresh(const DeferredRefresh&) = delete;
-        DeferredRefresh& operator=(const DeferredRefresh&) = delete;
-
-    private:
-        OutputBoxElement& box_;
-    };
+    // Held by the form while a click is being handled.
+    RefreshOnce& Refreshing() { return refreshing_; }
 
 private:
     void Show();
@@ -46,8 +35,7 @@ private:
     mutable std::u16string text_;
     mutable std::u16string shownLf_; // what the textarea was last given
     std::function<void(const std::u16string&)> shown_;
-    bool stale_ = false; // text_ holds newer text than the textarea
-    int deferDepth_ = 0;
+    RefreshOnce refreshing_{[this] { Refresh(); }};
 };
 
 } // namespace ribi::form::web

@@ -1,5 +1,7 @@
 #include "form/web/page_fit.h"
 
+#include "form/web/dom_element.h"
+
 #include <algorithm>
 #include <string>
 
@@ -12,8 +14,8 @@ PageFit::PageFit(val frame, int width, int height)
 {
     // The page's style scales the window and sizes the frame from these.
     val style = frame_["style"];
-    style.call<void>("setProperty", val("--ribi-width"), val(std::to_string(width_) + "px"));
-    style.call<void>("setProperty", val("--ribi-height"), val(std::to_string(height_) + "px"));
+    style.call<void>("setProperty", val("--ribi-width"), val(CssPixels(width_)));
+    style.call<void>("setProperty", val("--ribi-height"), val(CssPixels(height_)));
     resized_.ListenTo(val::global("window"), "resize");
     Fit();
 }
@@ -29,7 +31,7 @@ void PageFit::Fit()
     style.call<void>("setProperty", val("--ribi-scale"), val(scale));
     // Centred on whole pixels, so that edges stay sharp.
     const int left = std::max(0, static_cast<int>((screenWidth - width_ * scale) / 2));
-    style.call<void>("setProperty", val("--ribi-left"), val(std::to_string(left) + "px"));
+    style.call<void>("setProperty", val("--ribi-left"), val(CssPixels(left)));
 }
 
 } // namespace ribi::form::web

@@ -30,11 +30,6 @@ std::u16string TitleKeepingBlanks(std::u16string_view title)
     return kept;
 }
 
-std::string Pixels(int pixels)
-{
-    return std::to_string(pixels) + "px";
-}
-
 } // namespace
 
 WebForm::WebForm(const FormDescription& description, const val& page)
@@ -53,11 +48,11 @@ WebForm::WebForm(const FormDescription& description, const val& page)
     const int width = TwipsToPixels(description.clientWidth);
     const int height = TwipsToPixels(description.clientHeight);
     val style = form_["style"];
-    style.set("width", Pixels(width));
-    style.set("height", Pixels(height));
+    style.set("width", CssPixels(width));
+    style.set("height", CssPixels(height));
     style.set("backgroundColor", CssColour(description.background));
     style.set("fontFamily", ToJs(CssFont(description.font)));
-    style.set("fontSize", Pixels(description.font.pointSize * kCssPixelsPerInch / kPointsPerInch));
+    style.set("fontSize", CssPixels(description.font.pointSize * kCssPixelsPerInch / kPointsPerInch));
     style.set("fontWeight", description.font.weight);
 
     for (Position position = 0; position < plan_.Count(); ++position) Build(position);
@@ -137,9 +132,9 @@ void WebForm::Build(Position position)
 template <typename Call> void WebForm::Deliver(Call call)
 {
     if (!sink_) return;
-    std::optional<OutputBoxElement::DeferredRefresh> refreshOnce;
+    std::optional<RefreshOnce::Hold> refreshOnce;
     if (const auto output = plan_.Element(u"Text1", 0); output && texts_[*output])
-        refreshOnce.emplace(*texts_[*output]);
+        refreshOnce.emplace(texts_[*output]->Refreshing());
     call(*sink_);
 }
 

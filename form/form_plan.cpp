@@ -12,6 +12,14 @@ std::string ElementName(std::u16string_view name, Index index)
     return std::string(name.begin(), name.end()) + "(" + std::to_string(index) + ")";
 }
 
+std::u16string ElementId(std::u16string_view name, Index index)
+{
+    std::u16string id(name);
+    id += u'_';
+    for (const char digit : std::to_string(index)) id += static_cast<char16_t>(digit);
+    return id;
+}
+
 FormPlan::FormPlan(const FormDescription& description) : description_(description)
 {
     const auto& controls = description.controls;

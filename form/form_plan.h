@@ -21,6 +21,8 @@ using Position = std::size_t;
 
 // An element as diagnostics name it: "List1(2)".
 std::string ElementName(std::u16string_view name, Index index);
+// An element as the windows name their controls (object name, element id): "List1_2".
+std::u16string ElementId(std::u16string_view name, Index index);
 
 class FormPlan {
 public:

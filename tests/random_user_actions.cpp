@@ -13,9 +13,9 @@
 #include <chrono>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <random>
-#include <set>
 #include <sstream>
 #include <vector>
 
@@ -121,7 +121,11 @@ std::string Describe(const Event& e)
 
 class EventMaker {
 public:
-    EventMaker(unsigned seed, RealWindowDriver& window) : random_(seed), window_(window) {}
+    EventMaker(unsigned seed, RealWindowDriver& window) : random_(seed), window_(window)
+    {
+        for (const auto& c : window::MainFormDescription().controls)
+            if (c.visible) shown_.push_back({c.name, c.index});
+    }
 
     Event Next()
     {
@@ -158,10 +162,8 @@ private:
             const Point size = window_.Size(kWindow);
             return {Uniform(-2, size.x + 1), Uniform(-2, size.y + 1)};
         }
-        std::vector<ControlId> shown;
-        for (const auto& c : window::MainFormDescription().controls)
-            if (c.visible) shown.push_back({c.name, c.index});
-        const Rect r = window_.Bounds(shown[static_cast<std::size_t>(Uniform(0, static_cast<int>(shown.size()) - 1))]);
+        const Rect r =
+            window_.Bounds(shown_[static_cast<std::size_t>(Uniform(0, static_cast<int>(shown_.size()) - 1))]);
         return {Uniform(r.left, r.left + r.width - 1), Uniform(r.top, r.top + r.height - 1)};
     }
 
@@ -206,6 +208,7 @@ private:
 
     std::mt19937 random_;
     RealWindowDriver& window_;
+    std::vector<ControlId> shown_; // the controls a pupil can see
     PasteStep step_ = PasteStep::None;
 };
 
@@ -239,13 +242,17 @@ void Send(RealWindowDriver& window, const Event& e)
     }
 }
 
-// Everything the handlers can write.
-std::set<std::u16string> ProgramOutputs()
+// Everything the handlers can write, each with the type it marks: a
+// species' type, none for a type's listing.
+using Outputs = std::map<std::u16string, std::optional<form::Index>>;
+
+Outputs ProgramOutputs()
 {
-    std::set<std::u16string> outputs;
-    for (const auto& row : catalogue::AllSpecies()) outputs.insert(expected::SpeciesOutput(row.name));
-    outputs.insert(expected::TypeListing(expected::kNonSchooling));
-    outputs.insert(expected::TypeListing(expected::kSchooling));
+    Outputs outputs;
+    for (const auto& row : catalogue::AllSpecies())
+        outputs.emplace(expected::SpeciesOutput(row.name), expected::TypeOf(row.name));
+    outputs.emplace(expected::TypeListing(expected::kNonSchooling), std::nullopt);
+    outputs.emplace(expected::TypeListing(expected::kSchooling), std::nullopt);
     return outputs;
 }
 
@@ -257,7 +264,7 @@ bool Typing(Action action)
 // What a pupil sees after every action; nothing while all is well.
 class Checker {
 public:
-    Checker(const std::set<std::u16string>& outputs, RealWindowDriver& window)
+    Checker(const Outputs& outputs, RealWindowDriver& window)
         : outputs_(outputs), window_(window), last_(window.OutputText())
     {
     }
@@ -274,24 +281,23 @@ public:
         if (window_.Guard() != selection::ClickGuard::Idle) return "a handler was left running";
         const std::u16string text = window_.OutputText();
         const bool clicked = Clicks() != clicks_;
-        if (clicked && !outputs_.contains(text)) return "a click left text that is not one of the program's outputs";
+        const auto output = outputs_.find(text);
+        if (clicked && output == outputs_.end()) return "a click left text that is not one of the program's outputs";
         if (!clicked && text != last_ && !(Typing(e.action) && outputHadFocus_))
             return "the output changed without a click or typing into it";
         last_ = text;
-        for (const auto& row : catalogue::AllSpecies()) {
-            if (text != expected::SpeciesOutput(row.name)) continue;
-            const form::Index type = expected::TypeOf(row.name);
-            if (!window_.TypeSelected(type) ||
-                window_.TypeSelected(type == expected::kSchooling ? expected::kNonSchooling : expected::kSchooling))
-                return "the species shown does not have its type marked";
-        }
+        if (output == outputs_.end() || !output->second) return std::nullopt;
+        const form::Index type = *output->second;
+        if (!window_.TypeSelected(type) ||
+            window_.TypeSelected(type == expected::kSchooling ? expected::kNonSchooling : expected::kSchooling))
+            return "the species shown does not have its type marked";
         return std::nullopt;
     }
 
 private:
     int Clicks() { return window_.ListClicks() + window_.OptionClicks(); }
 
-    const std::set<std::u16string>& outputs_;
+    const Outputs& outputs_;
     RealWindowDriver& window_;
     std::u16string last_;
     bool outputHadFocus_ = false;
@@ -304,7 +310,7 @@ std::unique_ptr<RealWindowDriver> FreshWindow(const RealDriverFactory& factory)
 }
 
 // Whether `events` on a fresh window fail.
-bool Fails(const RealDriverFactory& factory, const std::vector<Event>& events, const std::set<std::u16string>& outputs)
+bool Fails(const RealDriverFactory& factory, const std::vector<Event>& events, const Outputs& outputs)
 {
     const auto window = FreshWindow(factory);
     Checker checker(outputs, *window);
@@ -317,13 +323,14 @@ bool Fails(const RealDriverFactory& factory, const std::vector<Event>& events, c
 }
 
 // Drops every action the failure does not need: long runs first, then one
-// at a time.
-std::vector<Event> Shortest(const RealDriverFactory& factory, std::vector<Event> events,
-                            const std::set<std::u16string>& outputs)
+// at a time. A slow window may not get to the end of it before `deadline`:
+// then what is left is still a sequence that fails.
+std::vector<Event> Shortest(const RealDriverFactory& factory, std::vector<Event> events, const Outputs& outputs,
+                            Clock::time_point deadline)
 {
     for (std::size_t run = std::max<std::size_t>(events.size() / 2, 1);; run /= 2) {
         // Removing [end - run, end) leaves what comes before it in place.
-        for (std::size_t end = events.size(); end >= run && end > 0; end -= run) {
+        for (std::size_t end = events.size(); end >= run && end > 0 && Clock::now() < deadline; end -= run) {
             auto without = events;
             without.erase(without.begin() + static_cast<std::ptrdiff_t>(end - run),
                           without.begin() + static_cast<std::ptrdiff_t>(end));
@@ -363,7 +370,9 @@ TEST_P(RandomUserActions, NeverBreakTheWindow)
             if (auto failure = checker.After(events.back())) {
                 std::ostringstream report;
                 report << "seed " << seed << ", action " << i << ": " << *failure << "\nshortest sequence:\n";
-                for (const auto& e : Shortest(GetParam(), events, outputs)) report << "  " << Describe(e) << '\n';
+                constexpr auto kShrinking = std::chrono::seconds(45); // with the seeds, well inside CTest's timeout
+                for (const auto& e : Shortest(GetParam(), events, outputs, Clock::now() + kShrinking))
+                    report << "  " << Describe(e) << '\n';
                 FAIL() << report.str();
             }
         }

@@ -5,6 +5,7 @@
 
 #include "form/controls.h"
 #include "form/form_description.h"
+#include "form/form_plan.h"
 #include "selection/click_guard.h"
 #include "window/main_form.h"
 
@@ -111,7 +112,7 @@ inline constexpr ControlId OptionId(form::Index index)
 // How the tests name a control: "Option1_0".
 inline std::u16string ControlName(ControlId control)
 {
-    return std::u16string(control.name) + u'_' + static_cast<char16_t>(u'0' + control.index);
+    return form::ElementId(control.name, control.index);
 }
 
 // A real window, driven by mouse and keys as a pupil drives it.
@@ -145,8 +146,8 @@ public:
     virtual int OptionClicks() = 0;
 
     void ClickSpecies(form::Index row) override { Click(kNames, RowCentre(row)); }
-    // Far right in the option's rectangle, away from its circle and caption.
     void ClickType(form::Index index) override { ClickOption(index); }
+    // Far right in the option's rectangle, away from its circle and caption.
     void ClickOption(form::Index index, Button button = Button::Left)
     {
         const Point size = Size(OptionId(index));

@@ -139,7 +139,7 @@ void QtForm::Build(Position position)
 
 QString QtForm::ObjectName(std::u16string_view name, Index index)
 {
-    return ToQString(name) + QLatin1Char('_') + QString::number(index);
+    return ToQString(ElementId(name, index));
 }
 
 // The output box reaches the screen once, when the outermost click is done.

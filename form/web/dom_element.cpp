@@ -31,12 +31,4 @@ std::string CssColour(Colour colour)
            std::to_string(colour.Blue()) + ")";
 }
 
-std::u16string ElementId(std::u16string_view name, Index index)
-{
-    std::u16string id(name);
-    id += u'_';
-    for (const char c : std::to_string(index)) id += static_cast<char16_t>(c);
-    return id;
-}
-
 } // namespace ribi::form::web

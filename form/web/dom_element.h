@@ -22,7 +22,4 @@ void Place(const emscripten::val& element, const TwipsRect& bounds);
 
 std::string CssColour(Colour colour);
 
-// A control's id is its array name and Index: "Option1_0".
-std::u16string ElementId(std::u16string_view name, Index index);
-
 } // namespace ribi::form::web

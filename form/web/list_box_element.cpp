@@ -1,6 +1,7 @@
 #include "form/web/list_box_element.h"
 
 #include "form/control_error.h"
+#include "form/form_plan.h"
 #include "form/web/dom_element.h"
 #include "form/web/web_text.h"
 

@@ -5,6 +5,7 @@
 #include "form/form_plan.h"
 #include "selection/handlers.h"
 #include "tests/in_memory_form.h"
+#include "tests/recorded_diagnostics.h"
 #include "tests/utf8.h"
 #include "window/main_form.h"
 
@@ -64,11 +65,6 @@ std::string Json(form::Colour colour)
     return Json({std::to_string(colour.Red()), std::to_string(colour.Green()), std::to_string(colour.Blue())});
 }
 
-class Silent final : public selection::Diagnostics {
-public:
-    void Line(std::string_view) override {}
-};
-
 // Each output a click shows, from the handlers on the in-memory window.
 struct Outputs {
     std::vector<std::string> species;
@@ -79,7 +75,7 @@ struct Outputs {
 Outputs ClickEverything(const form::FormDescription& description)
 {
     testing::InMemoryForm form(description);
-    Silent diagnostics;
+    testing::RecordedDiagnostics diagnostics;
     selection::Handlers handlers(form, diagnostics);
     form.Connect(handlers);
     Outputs outputs;
@@ -92,6 +88,8 @@ Outputs ClickEverything(const form::FormDescription& description)
         form.UserClicksOption(type);
         outputs.typeListings.push_back(Json(form.Output().Text()));
     }
+    // A handler that stopped left an output no window should match.
+    if (!diagnostics.text.empty()) throw std::runtime_error(diagnostics.text);
     return outputs;
 }
 
@@ -102,17 +100,13 @@ std::string Controls(const form::FormDescription& description)
     for (form::Position position = 0; position < plan.Count(); ++position) {
         const auto& c = plan.At(position);
         const auto px = [](int twips) { return std::to_string(form::TwipsToPixels(twips)); };
-        std::vector<std::u16string> items(c.items.begin(), c.items.end());
         std::vector<std::string> itemTexts;
-        itemTexts.reserve(items.size());
-        for (const auto& item : items) itemTexts.push_back(Json(item));
-        std::u16string id(c.name);
-        id += u'_';
-        for (const char digit : std::to_string(c.index)) id += static_cast<char16_t>(digit);
+        itemTexts.reserve(c.items.size());
+        for (const auto item : c.items) itemTexts.push_back(Json(item));
         controls.push_back(
-            "{\"id\":" + Json(id) + ",\"container\":" + Json(c.container) + ",\"left\":" + px(c.bounds.left) +
-            ",\"top\":" + px(c.bounds.top) + ",\"width\":" + px(c.bounds.width) + ",\"height\":" + px(c.bounds.height) +
-            ",\"visible\":" + (c.visible ? "true" : "false") +
+            "{\"id\":" + Json(form::ElementId(c.name, c.index)) + ",\"container\":" + Json(c.container) +
+            ",\"left\":" + px(c.bounds.left) + ",\"top\":" + px(c.bounds.top) + ",\"width\":" + px(c.bounds.width) +
+            ",\"height\":" + px(c.bounds.height) + ",\"visible\":" + (c.visible ? "true" : "false") +
             ",\"background\":" + (c.hasBackground ? Json(c.background) : "null") + ",\"text\":" + Json(c.text) +
             ",\"accessibleName\":" + Json(c.accessibleName) + ",\"items\":" + Json(itemTexts) + "}");
     }

@@ -104,11 +104,7 @@ public:
     void Drag(ControlId control, Point from, Point to) override
     {
         const auto [target, start] = Target(control, from);
-        const POINT end{start.x + to.x - from.x, start.y + to.y - from.y};
-        PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y));
-        PostMessageW(target, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
-        PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
-        window_.Pump();
+        window_.Drag(target, start, {start.x + to.x - from.x, start.y + to.y - from.y});
     }
     void Press(Key key, Modifier held) override
     {

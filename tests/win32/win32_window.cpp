@@ -96,6 +96,14 @@ void Win32Window::DoubleClick(HWND control, POINT first, POINT second)
     Pump();
 }
 
+void Win32Window::Drag(HWND control, POINT from, POINT to)
+{
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, At(from));
+    PostMessageW(control, WM_MOUSEMOVE, MK_LBUTTON, At(to));
+    PostMessageW(control, WM_LBUTTONUP, 0, At(to));
+    Pump();
+}
+
 void Win32Window::ClickOption(form::Index index, Button button)
 {
     RECT client{};

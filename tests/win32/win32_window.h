@@ -36,6 +36,8 @@ public:
     // The second press may land elsewhere, as when the pointer moves in between.
     void DoubleClick(HWND control, POINT first, POINT second);
     void DoubleClick(HWND control, POINT at) { DoubleClick(control, at, at); }
+    // Left button down at `from`, moved to `to` and released there.
+    void Drag(HWND control, POINT from, POINT to);
     void ClickItem(int row, Button button = Button::Left) { Click(Names(), ItemCentre(row), button); }
     // Far right in the option's rectangle, away from its circle and caption.
     void ClickOption(form::Index index, Button button = Button::Left);

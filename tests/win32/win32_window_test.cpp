@@ -198,6 +198,15 @@ TEST(Win32WindowMouse, SecondPressOfADoubleClickOnAnotherItemClicksIt)
     EXPECT_TRUE(w.Shown().starts_with(expected::SpeciesFirstLine(u"сафрид")));
 }
 
+// A drag is one Click, raised when the button comes up on the row it ends on.
+TEST(Win32WindowMouse, ADragIsOneClickWhereItEnds)
+{
+    Win32Window w;
+    w.Drag(w.Names(), w.ItemCentre(expected::Row(u"есетра")), w.ItemCentre(expected::Row(u"костур")));
+    EXPECT_EQ(w.Selected(), expected::Row(u"костур"));
+    EXPECT_EQ(w.clicks.listClicks, 1);
+}
+
 // The whole 217 by 20 rectangle of an option is its target, and no more.
 TEST(Win32WindowMouse, AnOptionIsClickedToItsEdgesOnly)
 {

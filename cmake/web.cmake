@@ -55,17 +55,10 @@ if(BUILD_TESTING)
   # once (the asynchronous path would try to fetch a file name, which
   # Node's fetch refuses).
   set(RIBI_NODE_PROGRAM -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1)
-  # No GoogleTest is packaged for the target: build it from Debian's sources.
-  set(RIBI_GOOGLETEST_SOURCE /usr/src/googletest/googletest CACHE PATH "GoogleTest sources for the browser build")
-  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-  add_subdirectory(${RIBI_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  include(cmake/googletest_from_source.cmake)
   foreach(library IN ITEMS gtest gtest_main)
     target_compile_options(${library} PUBLIC -fexceptions)
     target_link_options(${library} INTERFACE -fexceptions ${RIBI_NODE_PROGRAM})
   endforeach()
-  if(NOT TARGET GTest::gtest) # GoogleTest 1.12 makes these itself
-    add_library(GTest::gtest ALIAS gtest)
-    add_library(GTest::gtest_main ALIAS gtest_main)
-  endif()
 endif()

@@ -53,20 +53,13 @@ if(CMAKE_CROSSCOMPILING)
   option(RIBI_WINE_TESTS "Run this build's test programs under Wine" ON)
 
   if(BUILD_TESTING)
-    # No GoogleTest is packaged for the target: build it from Debian's sources.
-    set(RIBI_GOOGLETEST_SOURCE /usr/src/googletest/googletest CACHE PATH "GoogleTest sources for the cross build")
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    add_subdirectory(${RIBI_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    include(cmake/googletest_from_source.cmake)
     # The win32 thread flavour of the compiler has no std::mutex, which
     # GoogleTest wants for one class of its own: it gets a stand-in.
     include(CheckCXXSourceCompiles)
     check_cxx_source_compiles("#include <mutex>\nstd::mutex m;\nint main() {}" RIBI_HAS_STD_MUTEX)
     if(NOT RIBI_HAS_STD_MUTEX)
       target_compile_options(gtest PUBLIC -include ${PROJECT_SOURCE_DIR}/tests/win32/gtest_notification.h)
-    endif()
-    if(NOT TARGET GTest::gtest)
-      add_library(GTest::gtest ALIAS gtest)
-      add_library(GTest::gtest_main ALIAS gtest_main)
     endif()
   endif()
 endif()

@@ -87,7 +87,7 @@ class Orca:
 
 class OrcaTest(unittest.TestCase):
     def setUp(self):
-        home = tempfile.mkdtemp()
+        home = tempfile.mkdtemp(dir=os.environ["HOME"])  # the session's own, which goes with it
         self.program = subprocess.Popen([PROGRAM])
         self.addCleanup(self.program.terminate)
         window = subprocess.run(["xdotool", "search", "--sync", "--pid", str(self.program.pid)],

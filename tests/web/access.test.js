@@ -32,12 +32,7 @@ async function accessibilityTree(page) {
   };
 }
 
-test('accessibility tree: roles, names, live regions', async (t) => {
-  const browser = await b.openBrowser();
-  t.after(() => browser.close());
-  const { page } = browser;
-  await b.load(page);
-
+test('accessibility tree: roles, names, live regions', (t) => b.withPage(t, async (page) => {
   await t.test('every control has its role and name; the hidden lists are not there', async () => {
     const tree = await accessibilityTree(page);
     const names = b.control('List1_0');
@@ -79,4 +74,4 @@ test('accessibility tree: roles, names, live regions', async (t) => {
     const [marked] = tree.named('radio', b.control(`Option1_${b.expected.speciesTypes[catfish]}`).text);
     assert.equal(tree.property(marked, 'checked'), 'true');
   });
-});
+}));

@@ -93,7 +93,7 @@ async function main() {
     times.program.push(program);
     times.floor.push(floor);
   }
-  if ((await page.$eval('#Text1_0', (box) => box.value)) !== output) throw new Error('the floor wrote another text');
+  if ((await b.shown(page)) !== output) throw new Error('the floor wrote another text');
   await browser.close();
 
   const row = (figure, program, floor, goal) => {
@@ -108,7 +108,7 @@ async function main() {
   const click = median(times.program);
   console.log(row('browser: species press to text laid out', click, median(times.floor),
     `< 2 ms ${click < 2 ? 'met' : 'NOT met'}`));
-  console.log(`(${rounds} page loads and ${clicks} presses each; Chromium ${process.env.RIBI_CHROMIUM || '/usr/bin/chromium'})`);
+  console.log(`(${rounds} page loads and ${clicks} presses each; Chromium ${b.chromiumPath})`);
 }
 
 main().catch((error) => {

@@ -12,6 +12,7 @@ const { chromium } = require('playwright-core');
 const pagePath = process.env.RIBI_PAGE;
 const expected = JSON.parse(fs.readFileSync(process.env.RIBI_EXPECTED, 'utf8'));
 const pageUrl = pathToFileURL(pagePath).href;
+const chromiumPath = process.env.RIBI_CHROMIUM || '/usr/bin/chromium';
 
 // No background traffic of the browser's own: every request seen is the page's.
 const chromiumFlags = [
@@ -22,13 +23,15 @@ const chromiumFlags = [
 const control = (id) => expected.controls.find((c) => c.id === id);
 const withLf = (text) => text.replace(/\r\n/g, '\n');
 
-async function openBrowser(viewport = { width: 1024, height: 768 }) {
+// `hasTouch`: a touch screen, as a phone has.
+async function openBrowser(viewport = { width: 1024, height: 768 }, hasTouch = false) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'ribi-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: process.env.RIBI_CHROMIUM || '/usr/bin/chromium',
+    executablePath: chromiumPath,
     headless: true,
     args: chromiumFlags,
     viewport,
+    hasTouch,
   });
   const requests = [];
   context.on('request', (request) => requests.push(request.url()));
@@ -58,6 +61,18 @@ async function load(page, url = pageUrl) {
     });
     for (const region of document.querySelectorAll('[aria-live]')) count.observe(region, { childList: true });
   });
+}
+
+// A fresh browser with the page loaded (`before` runs first), closed when
+// test `t` ends. Nothing may have been logged as an error or a warning
+// once `body` is done.
+async function withPage(t, body, { viewport, hasTouch, url, before } = {}) {
+  const browser = await openBrowser(viewport, hasTouch);
+  t.after(() => browser.close());
+  if (before) await before(browser.page);
+  await load(browser.page, url);
+  await body(browser.page, browser);
+  assert.deepEqual(browser.errors, []);
 }
 
 const kept = (page) => page.evaluate(() => Module.mainWindow.outputText());
@@ -101,6 +116,6 @@ async function pressLetter(page, letter) {
 }
 
 module.exports = {
-  expected, pageUrl, control, withLf, openBrowser, load, kept, shown, guard, listIndex, announced, expectAnnounced,
+  expected, pageUrl, chromiumPath, control, withLf, openBrowser, load, withPage, kept, shown, guard, listIndex, expectAnnounced,
   typeSelected, focused, clickSpecies, clickType, pressLetter, settled,
 };

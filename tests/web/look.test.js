@@ -24,12 +24,7 @@ function placesOnPage(page) {
   }, visible.map(({ id, container }) => ({ id, container })));
 }
 
-test('at scale 1: every control at its place, in its colours and font', async (t) => {
-  const browser = await b.openBrowser({ width: 1024, height: 768 });
-  t.after(() => browser.close());
-  const { page } = browser;
-  await b.load(page);
-
+test('at scale 1: every control at its place, in its colours and font', (t) => b.withPage(t, async (page) => {
   await t.test('one element, MainForm, holds every control at twips / 15 pixels', async () => {
     const places = await placesOnPage(page);
     assert.equal(places.MainForm.width, b.expected.width);
@@ -85,13 +80,9 @@ test('at scale 1: every control at its place, in its colours and font', async (t
     assert.equal(png.readUInt32BE(16), 32); // 32 by 32 pixels
     assert.equal(png.readUInt32BE(20), 32);
   });
-});
+}));
 
-test('on a 360 by 640 phone the whole window fits, scaled evenly, and works by touch', async (t) => {
-  const browser = await b.openBrowser({ width: 360, height: 640 });
-  t.after(() => browser.close());
-  const { page } = browser;
-  await b.load(page);
+test('on a 360 by 640 phone the whole window fits, scaled evenly, and works by touch', (t) => b.withPage(t, async (page) => {
   const places = await placesOnPage(page);
   const scale = places.MainForm.width / b.expected.width;
   assert.ok(scale > 0.7 && scale < 1, `scale ${scale}`);
@@ -107,11 +98,11 @@ test('on a 360 by 640 phone the whole window fits, scaled evenly, and works by t
   });
   assert.deepEqual(sideways, [360, 0]);
 
-  await b.clickSpecies(page, 6);
+  await page.locator('#List1_0_6').tap();
   assert.equal(await b.kept(page), b.expected.speciesOutputs[6]);
-  await b.clickType(page, 0);
+  await page.locator('#Option1_0').tap();
   assert.equal(await b.kept(page), b.expected.typeListings[0]);
-});
+}, { viewport: { width: 360, height: 640 }, hasTouch: true }));
 
 // WCAG 2's contrast ratio of two CSS colours "rgb(r, g, b)".
 function contrast(a, b) {
@@ -126,12 +117,7 @@ function contrast(a, b) {
   return (hi + 0.05) / (lo + 0.05);
 }
 
-test('under a dark colour scheme every text still reads on its background', async (t) => {
-  const browser = await b.openBrowser({ width: 1024, height: 768 });
-  t.after(() => browser.close());
-  const { page } = browser;
-  await page.emulateMedia({ colorScheme: 'dark' });
-  await b.load(page);
+test('under a dark colour scheme every text still reads on its background', (t) => b.withPage(t, async (page) => {
   const colours = await page.evaluate(() => {
     const of = (id) => {
       const style = getComputedStyle(document.getElementById(id));
@@ -143,5 +129,5 @@ test('under a dark colour scheme every text still reads on its background', asyn
   assert.ok(contrast(colours.output.background, 'rgb(0, 0, 0)') < 1.5, colours.output.background);
   for (const [name, { color, background }] of Object.entries(colours))
     assert.ok(contrast(color, background) >= 4.5, `${name}: ${color} on ${background}`);
-});
+}, { before: (page) => page.emulateMedia({ colorScheme: 'dark' }) }));
 

@@ -18,14 +18,10 @@ async function useEverything(page) {
   assert.equal(await b.kept(page), b.expected.speciesOutputs[17]);
 }
 
-test('from a file:// address: no request but the page itself', async (t) => {
-  const browser = await b.openBrowser();
-  t.after(() => browser.close());
-  await b.load(browser.page);
-  await useEverything(browser.page);
+test('from a file:// address: no request but the page itself', (t) => b.withPage(t, async (page, browser) => {
+  await useEverything(page);
   assert.deepEqual(browser.requests, [b.pageUrl]);
-  assert.deepEqual(browser.errors, []);
-});
+}));
 
 test('from a web server: the same, with the page under 200 KB', async (t) => {
   const page = fs.readFileSync(process.env.RIBI_PAGE);

@@ -9,21 +9,13 @@ const b = require('./browser');
 const species = b.expected.speciesOutputs;
 const listings = b.expected.typeListings;
 
-async function withPage(t, body) {
-  const browser = await b.openBrowser();
-  t.after(() => browser.close());
-  await b.load(browser.page);
-  await body(browser.page);
-  assert.deepEqual(browser.errors, []);
-}
-
 async function centreOf(page, selector) {
   const box = await page.locator(selector).boundingBox();
   return { x: box.x + box.width / 2, y: box.y + box.height / 2, box };
 }
 
 test('list: a press on an item, even the selected one, shows it; right presses select nothing', (t) =>
-  withPage(t, async (page) => {
+  b.withPage(t, async (page) => {
     await b.clickSpecies(page, 2);
     await b.expectAnnounced(page, 1);
     assert.equal(await b.listIndex(page), 2);
@@ -46,7 +38,7 @@ test('list: a press on an item, even the selected one, shows it; right presses s
   }));
 
 test('list: a drag shows each item it passes and ends on the one it ends on', (t) =>
-  withPage(t, async (page) => {
+  b.withPage(t, async (page) => {
     // Item by item, each announced before the pointer moves on, as a
     // pupil's hand is slower than the page.
     const from = await centreOf(page, '#List1_0_0');
@@ -66,7 +58,7 @@ test('list: a drag shows each item it passes and ends on the one it ends on', (t
   }));
 
 test('keyboard: Tab visits the output box, the option group and the list; focus shows nothing', (t) =>
-  withPage(t, async (page) => {
+  b.withPage(t, async (page) => {
     assert.equal(await b.focused(page), 'Text1_0');
     await page.keyboard.press('Tab');
     assert.equal(await b.focused(page), 'Option1_0');
@@ -90,7 +82,7 @@ test('keyboard: Tab visits the output box, the option group and the list; focus 
   }));
 
 test('keyboard: arrows, page keys and letters in the list show the species moved to', (t) =>
-  withPage(t, async (page) => {
+  b.withPage(t, async (page) => {
     await page.keyboard.press('Tab');
     await page.keyboard.press('Tab');
     // Each output is announced before the next key: outputs that come
@@ -122,7 +114,7 @@ test('keyboard: arrows, page keys and letters in the list show the species moved
   }));
 
 test('keyboard: Space and arrows in the option group list a type, round the group', (t) =>
-  withPage(t, async (page) => {
+  b.withPage(t, async (page) => {
     await page.keyboard.press('Tab');
     await page.keyboard.press('Space');
     assert.equal(await b.kept(page), listings[0]);
@@ -142,7 +134,7 @@ test('keyboard: Space and arrows in the option group list a type, round the grou
   }));
 
 test('options: the nested click of a species is ignored, a user click on the marked type lists it', (t) =>
-  withPage(t, async (page) => {
+  b.withPage(t, async (page) => {
     const catfish = 9;
     await b.clickSpecies(page, catfish);
     assert.equal(await b.kept(page), species[catfish]); // the nested option click left no listing
@@ -167,7 +159,7 @@ test('options: the nested click of a species is ignored, a user click on the mar
   }));
 
 test('output box: each output is shown from its top', (t) =>
-  withPage(t, async (page) => {
+  b.withPage(t, async (page) => {
     await b.clickType(page, 1);
     const box = page.locator('#Text1_0');
     assert.ok(await box.evaluate((e) => e.scrollHeight > e.clientHeight)); // the listing does not fit

@@ -8,12 +8,7 @@ const b = require('./browser');
 
 const taskStatement = b.control('Text1_0').text;
 
-test('the page shows the same texts as the other windows', async (t) => {
-  const browser = await b.openBrowser();
-  t.after(() => browser.close());
-  const { page } = browser;
-  await b.load(page);
-
+test('the page shows the same texts as the other windows', (t) => b.withPage(t, async (page) => {
   await t.test('first view: the task statement, nothing selected, nothing run', async () => {
     assert.equal(await b.kept(page), taskStatement);
     assert.equal(await b.shown(page), b.withLf(taskStatement));
@@ -60,4 +55,4 @@ test('the page shows the same texts as the other windows', async (t) => {
     await b.clickSpecies(page, 0);
     assert.equal(await b.kept(page), b.expected.speciesOutputs[0]);
   });
-});
+}));

@@ -1,16 +1,14 @@
 #!/bin/sh
-# Builds the Debian package, unpacks it into a scratch root and starts the
-# unpacked program on a virtual screen: it must open its window, under the
-# window class its menu entry names.
-# Usage: package_test.sh SOURCE_DIR BUILD_DIR
+# Unpacks the Debian package into a scratch root and starts the unpacked
+# program on a virtual screen: it must open its window, under the window
+# class its menu entry names.
+# Usage: package_test.sh SOURCE_DIR PACKAGE_DIR
 set -eu
 source=$1
-build=$2
+deb=$(ls "$2"/ribi_*.deb)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-"$source/packaging/linux/make-deb.sh" "$build" "$scratch/packages" >/dev/null
-deb=$(ls "$scratch"/packages/ribi_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 qt6-qpa-plugins fonts-liberation; do
     case "$depends" in *"$package"*) ;; *) echo "package: Depends lacks $package: $depends"; exit 1 ;; esac

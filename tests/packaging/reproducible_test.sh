@@ -1,18 +1,18 @@
 #!/bin/sh
-# Builds the Debian package twice from the same sources, a little apart and
-# with the compressed documents made afresh, and compares the two: they must
-# be the same byte for byte.
-# Usage: reproducible_test.sh SOURCE_DIR BUILD_DIR
+# Builds the Debian package again from the same sources, a little later and
+# with the compressed documents made afresh, and compares it with the one
+# built before: they must be the same byte for byte.
+# Usage: reproducible_test.sh BUILD_DIR PACKAGE_DIR
 set -eu
-source=$1
-build=$2
+build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-"$source/packaging/linux/make-deb.sh" "$build" "$scratch/first" >/dev/null
+mkdir "$scratch/first"
+cp "$2"/ribi_*.deb "$scratch/first/"
 sleep 1.1 # a file time taken from the clock would now differ
 rm -rf "$build/docs" # the gzipped changelog and manual pages (cmake/linux_qt.cmake)
-"$source/packaging/linux/make-deb.sh" "$build" "$scratch/second" >/dev/null
+"$(dirname "$0")/../../packaging/linux/make-deb.sh" "$build" "$scratch/second" >/dev/null
 
 first=$(sha256sum "$scratch"/first/ribi_*.deb | cut -d' ' -f1)
 second=$(sha256sum "$scratch"/second/ribi_*.deb | cut -d' ' -f1)

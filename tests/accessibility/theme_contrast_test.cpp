@@ -4,6 +4,8 @@
 // that is already dark (Qt's GTK theme with GTK_THEME=Adwaita:dark).
 
 #include "form/qt/application_setup.h"
+#include "tests/expected_look.h"
+#include "tests/expected_output.h"
 #include "tests/qt_window.h"
 
 #include <QApplication>
@@ -134,20 +136,21 @@ TEST_F(DarkTheme, CaptionsAndLabelsReadOnTheirFixedColours)
 
 TEST_F(DarkTheme, ListItemsAndTheSelectedRowRead)
 {
-    window_.ClickItem(9);
+    const int catfish = expected::Row(u"сом");
+    window_.ClickItem(catfish);
     int shown = 0; // an item in sight other than the selected one
-    while (shown == 9 ||
+    while (shown == catfish ||
            !window_.Names()->viewport()->rect().contains(window_.Names()->visualItemRect(window_.Names()->item(shown))))
         ++shown;
     const Reading plain = Read(Shot(), Row(shown));
-    EXPECT_EQ(plain.background, QColor(128, 128, 128));
+    EXPECT_EQ(plain.background, QColor(look::kNamesColour.red, look::kNamesColour.green, look::kNamesColour.blue));
     EXPECT_GE(plain.contrast, kReadable) << "item: " << plain;
 
-    const Reading selected = Read(Shot(), Row(9));
+    const Reading selected = Read(Shot(), Row(catfish));
     EXPECT_GE(selected.contrast, kReadable) << "selected row, list focused: " << selected;
 
     window_.Output()->setFocus();
-    const Reading unfocused = Read(Shot(), Row(9));
+    const Reading unfocused = Read(Shot(), Row(catfish));
     EXPECT_GE(unfocused.contrast, kReadable) << "selected row, focus elsewhere: " << unfocused;
 }
 
@@ -155,7 +158,7 @@ TEST_F(DarkTheme, ListItemsAndTheSelectedRowRead)
 // light text, and reads as the theme does.
 TEST_F(DarkTheme, TheOutputBoxFollowsTheTheme)
 {
-    window_.ClickItem(9);
+    window_.ClickItem(expected::Row(u"сом"));
     auto* viewport = window_.Output()->viewport();
     const Reading output = Read(Shot(), InForm(viewport, viewport->rect()));
     // The theme's colour, give or take the rounding of its 16-bit channels.

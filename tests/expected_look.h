@@ -53,8 +53,8 @@ struct Sample {
 };
 
 inline constexpr std::array<Sample, 8> kBackgrounds{{
-    {"window", {u"", 0}, {3, 30}, kWindowColour},
-    {"window", {u"", 0}, {3, 170}, kWindowColour},
+    {"window", kWindow, {3, 30}, kWindowColour},
+    {"window", kWindow, {3, 170}, kWindowColour},
     {"banner", {u"Label1", 0}, {3, 20}, kLabelColour},
     {"names label", {u"Label1", 1}, {3, 17}, kLabelColour},
     {"frame", {u"Frame1", 0}, {6, 66}, kFrameColour},

@@ -145,10 +145,7 @@ public:
     int OptionClicks() override { return window_.clicks.optionClicks; }
 
 private:
-    QWidget* Widget(ControlId control)
-    {
-        return control.name.empty() ? &window_.form : window_.Control(control.name, control.index);
-    }
+    QWidget* Widget(ControlId control) { return window_.Control(control.name, control.index); }
     // The widget whose pixels a control's points are in: a list's rows are in its viewport.
     QWidget* Surface(ControlId control)
     {

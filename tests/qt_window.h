@@ -10,6 +10,7 @@
 #include "selection/handlers.h"
 #include "tests/counting_sink.h"
 #include "tests/recorded_diagnostics.h"
+#include "tests/window_driver.h"
 #include "window/main_form.h"
 
 #include <QTest>
@@ -28,8 +29,10 @@ public:
         (void)QTest::qWaitForWindowActive(&form);
     }
 
+    // The window itself for an empty name.
     template <typename T = QWidget> T* Control(std::u16string_view name, form::Index index = 0)
     {
+        if (name.empty()) return dynamic_cast<T*>(static_cast<QWidget*>(&form));
         return form.findChild<T*>(form::qt::QtForm::ObjectName(name, index));
     }
     form::qt::ListBoxWidget* Names() { return Control<form::qt::ListBoxWidget>(u"List1", 0); }
@@ -48,7 +51,8 @@ public:
     // Far right in the option's rectangle, away from its circle and caption.
     void ClickOption(form::Index index, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(Option(index), button, {}, QPoint(Option(index)->width() - 3, Option(index)->height() / 2));
+        const Point at = OptionClickPoint({Option(index)->width(), Option(index)->height()});
+        QTest::mouseClick(Option(index), button, {}, QPoint(at.x, at.y));
     }
     // The widget keys go to: the window itself while none of its controls has the focus.
     QWidget* Focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &form; }

@@ -77,7 +77,7 @@ TEST(QtWindowLook, BackgroundsAreTheirColoursToTheUnit)
     const auto qcolor = [](look::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
 
     for (const auto& [what, control, at, colour] : look::kBackgrounds) {
-        const QWidget* widget = control.name.empty() ? &w.form : w.Control(control.name, control.index);
+        const QWidget* widget = w.Control(control.name, control.index);
         EXPECT_EQ(Pixel(shot, inside(widget, {at.x, at.y})), qcolor(colour)) << what;
     }
     auto* viewport = w.Names()->viewport();

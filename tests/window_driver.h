@@ -115,6 +115,13 @@ inline std::u16string ControlName(ControlId control)
     return form::ElementId(control.name, control.index);
 }
 
+// Where the tests click an option of `size`: far right in its rectangle,
+// away from its circle and caption.
+inline Point OptionClickPoint(Point size)
+{
+    return {size.x - 3, size.y / 2};
+}
+
 // A real window, driven by mouse and keys as a pupil drives it.
 class RealWindowDriver : public WindowDriver {
 public:
@@ -147,11 +154,9 @@ public:
 
     void ClickSpecies(form::Index row) override { Click(kNames, RowCentre(row)); }
     void ClickType(form::Index index) override { ClickOption(index); }
-    // Far right in the option's rectangle, away from its circle and caption.
     void ClickOption(form::Index index, Button button = Button::Left)
     {
-        const Point size = Size(OptionId(index));
-        Click(OptionId(index), {size.x - 3, size.y / 2}, button);
+        Click(OptionId(index), OptionClickPoint(Size(OptionId(index))), button);
     }
 };
 

@@ -155,10 +155,7 @@ public:
     int OptionClicks() override { return window_.clicks.optionClicks; }
 
 private:
-    HWND Handle(ControlId control) const
-    {
-        return control.name.empty() ? window_.form.Handle() : window_.Control(control.name, control.index);
-    }
+    HWND Handle(ControlId control) const { return window_.Control(control.name, control.index); }
     // The window a press at `at` reaches, and the point in its own pixels;
     // a point in the window reaches the control there.
     std::pair<HWND, POINT> Target(ControlId control, Point at) const

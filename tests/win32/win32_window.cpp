@@ -108,7 +108,8 @@ void Win32Window::ClickOption(form::Index index, Button button)
 {
     RECT client{};
     GetClientRect(Option(index), &client);
-    Click(Option(index), {client.right - 3, client.bottom / 2}, button);
+    const Point at = OptionClickPoint({client.right, client.bottom});
+    Click(Option(index), {at.x, at.y}, button);
 }
 
 void Win32Window::Paste(const std::u16string& text)

@@ -22,7 +22,11 @@ class Win32Window {
 public:
     explicit Win32Window(const form::FormDescription& description = window::MainFormDescription());
 
-    HWND Control(std::u16string_view name, form::Index index = 0) const { return form.Control(name, index); }
+    // The window itself for an empty name.
+    HWND Control(std::u16string_view name, form::Index index = 0) const
+    {
+        return name.empty() ? form.Handle() : form.Control(name, index);
+    }
     HWND Names() const { return Control(u"List1", 0); }
     HWND Option(form::Index index) const { return Control(u"Option1", index); }
     HWND Output() const { return Control(u"Text1", 0); }

@@ -122,7 +122,7 @@ TEST(Win32WindowLook, BackgroundsAreTheirColoursToTheUnit)
         return RGB(static_cast<BYTE>(rgb.red), static_cast<BYTE>(rgb.green), static_cast<BYTE>(rgb.blue));
     };
     for (const auto& [what, control, at, colour] : look::kBackgrounds) {
-        const HWND handle = control.name.empty() ? w.form.Handle() : w.Control(control.name, control.index);
+        const HWND handle = w.Control(control.name, control.index);
         EXPECT_EQ(Pixel(handle, at.x, at.y), colorref(colour)) << what;
     }
     RECT inside{};

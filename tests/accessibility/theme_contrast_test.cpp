@@ -74,6 +74,31 @@ std::ostream& operator<<(std::ostream& out, const Reading& reading)
 
 class DarkTheme : public ::testing::Test {
 protected:
+    // A dark application palette, unless the platform's theme is dark already.
+    static void SetUpTestSuite()
+    {
+        if (Luminance(QApplication::palette().color(QPalette::Window)) > 0.2) {
+            QPalette dark;
+            const QColor light(238, 238, 236);
+            for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+                     {QPalette::Window, QColor(53, 53, 53)},
+                     {QPalette::WindowText, light},
+                     {QPalette::Base, QColor(36, 36, 36)},
+                     {QPalette::AlternateBase, QColor(45, 45, 45)},
+                     {QPalette::Text, light},
+                     {QPalette::Button, QColor(60, 60, 60)},
+                     {QPalette::ButtonText, light},
+                     {QPalette::Highlight, QColor(21, 83, 158)},
+                     {QPalette::HighlightedText, Qt::white},
+                     {QPalette::Light, QColor(80, 80, 80)},
+                     {QPalette::Mid, QColor(40, 40, 40)},
+                     {QPalette::Dark, QColor(25, 25, 25)},
+                     {QPalette::Shadow, Qt::black}})
+                dark.setColor(role, colour);
+            QApplication::setPalette(dark);
+        }
+    }
+
     QRect InForm(const QWidget* widget, QRect rect) const
     {
         return {widget->mapTo(&window_.form, rect.topLeft()), rect.size()};
@@ -169,35 +194,3 @@ TEST_F(DarkTheme, TheOutputBoxFollowsTheTheme)
 
 } // namespace
 } // namespace ribi::testing
-
-// Offscreen with a dark application palette, unless the platform's theme is
-// dark already.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    ::testing::InitGoogleTest(&argc, argv);
-    int qtArgc = 1;
-    QApplication application(qtArgc, argv);
-    const ribi::form::qt::ApplicationSetup setup(application);
-    if (ribi::testing::Luminance(QApplication::palette().color(QPalette::Window)) > 0.2) {
-        QPalette dark;
-        const QColor light(238, 238, 236);
-        for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-                 {QPalette::Window, QColor(53, 53, 53)},
-                 {QPalette::WindowText, light},
-                 {QPalette::Base, QColor(36, 36, 36)},
-                 {QPalette::AlternateBase, QColor(45, 45, 45)},
-                 {QPalette::Text, light},
-                 {QPalette::Button, QColor(60, 60, 60)},
-                 {QPalette::ButtonText, light},
-                 {QPalette::Highlight, QColor(21, 83, 158)},
-                 {QPalette::HighlightedText, Qt::white},
-                 {QPalette::Light, QColor(80, 80, 80)},
-                 {QPalette::Mid, QColor(40, 40, 40)},
-                 {QPalette::Dark, QColor(25, 25, 25)},
-                 {QPalette::Shadow, Qt::black}})
-            dark.setColor(role, colour);
-        QApplication::setPalette(dark);
-    }
-    return RUN_ALL_TESTS();
-}

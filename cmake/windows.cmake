@@ -24,8 +24,11 @@ target_link_libraries(ribi PRIVATE ribi_win32)
 # The version in the resources is the project's.
 configure_file(window/version.h.in ${PROJECT_BINARY_DIR}/generated/ribi_version.h @ONLY)
 target_include_directories(ribi PRIVATE ${PROJECT_BINARY_DIR}/generated)
+# windres reports no dependencies: what the script pulls in is listed here.
 set_property(SOURCE window/ribi.rc APPEND PROPERTY OBJECT_DEPENDS
-             ${PROJECT_SOURCE_DIR}/window/version_info.rc ${PROJECT_BINARY_DIR}/generated/ribi_version.h)
+             ${PROJECT_SOURCE_DIR}/window/version_info.rc ${PROJECT_BINARY_DIR}/generated/ribi_version.h
+             ${PROJECT_SOURCE_DIR}/window/resource.h ${PROJECT_SOURCE_DIR}/window/icon/ribi.ico
+             ${PROJECT_SOURCE_DIR}/window/ribi.manifest)
 set_target_properties(ribi PROPERTIES OUTPUT_NAME ribi)
 if(MINGW)
   # Size before speed (nothing here is hot), and unused code left out.

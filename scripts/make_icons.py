@@ -2,7 +2,9 @@
 """Render the program icon from its one drawing, window/icon/ribi.xpm.
 
 Writes into window/icon/:
-- ribi.ico, the Win32 resource, with 16, 24, 32, 48 and 256 px images;
+- ribi.ico, the Win32 resource, with 16, 24, 32, 48 and 256 px images, and
+  the 32 px drawing again in 256 colours with a transparency mask, for
+  displays and tools that take no more;
 - ribi-N.png for the hicolor theme at every size desktops ask for;
 - ribi.svg, the drawing's pixels as squares, for the sizes in between
   (sharp at every multiple of 32 px, such as the 96 and 192 of HiDPI).
@@ -236,18 +238,49 @@ def dib_bytes(rows):
     return header + bytes(pixels) + bytes(mask)
 
 
+def palette_dib_bytes(rows):
+    """An 8-bit icon image: the drawing's own colours as its palette, and
+    the AND mask where the drawing is transparent."""
+    h, w = len(rows), len(rows[0])
+    colours = sorted({px[:3] for row in rows for px in row if px[3]})
+    if len(colours) > 256:
+        raise XpmError("%d colours do not fit a 256-colour palette" % len(colours))
+    index = {colour: i for i, colour in enumerate(colours)}
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
+    palette += bytes(4 * (256 - len(colours)))
+    stride = (w + 31) // 32 * 4
+    pixels = bytearray()
+    mask = bytearray()
+    for row in reversed(rows):  # bottom-up; 32 pixels make whole 32-bit rows
+        bits = 0
+        for px in row:
+            pixels.append(index[px[:3]] if px[3] else 0)
+            bits = (bits << 1) | (0 if px[3] else 1)
+        mask += (bits << (stride * 8 - w)).to_bytes(stride, "big")
+    header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 8, 0,
+                         len(pixels) + len(mask), 0, 0, 256, 0)
+    return header + palette + bytes(pixels) + bytes(mask)
+
+
 def ico_bytes(by_size):
-    images = [(size, png_bytes(by_size[size]) if size >= ICO_PNG_FROM
-               else dib_bytes(by_size[size])) for size in ICO_SIZES]
+    images = []
+    for size in ICO_SIZES:
+        if size >= ICO_PNG_FROM:
+            images.append((size, 32, png_bytes(by_size[size])))
+        else:
+            images.append((size, 32, dib_bytes(by_size[size])))
+        if size == 32:
+            images.append((size, 8, palette_dib_bytes(by_size[size])))
     header = struct.pack("<HHH", 0, 1, len(images))
     offset = len(header) + 16 * len(images)
     entries = b""
-    for size, image in images:
-        # Width and height 0 mean 256; no palette; planes; bits per pixel.
+    for size, bits, image in images:
+        # Width and height 0 mean 256; colour count 0 (a full palette or
+        # none); planes; bits per pixel.
         entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0,
-                               1, 32, len(image), offset)
+                               1, bits, len(image), offset)
         offset += len(image)
-    return header + entries + b"".join(image for _, image in images)
+    return header + entries + b"".join(image for _, _, image in images)
 
 
 def svg_bytes(rows):

@@ -49,6 +49,25 @@ protected:
     HMODULE program = nullptr;
 };
 
+// The classic 32 by 32 image in 256 colours, with its transparency mask,
+// for displays and tools that take no more.
+TEST_F(ProgramResources, IconHasA32By32ImageIn256Colours)
+{
+    // The icon group: a 6-byte header, then 14 bytes per image.
+    const std::string_view group = Resource(RT_GROUP_ICON, kIconResource);
+    ASSERT_GE(group.size(), 6u + 14u);
+    WORD images = 0;
+    std::memcpy(&images, group.data() + 4, sizeof images);
+    bool found = false;
+    for (WORD i = 0; i < images && 6u + 14u * (i + 1u) <= group.size(); ++i) {
+        const char* entry = group.data() + 6 + 14 * i;
+        WORD bitsPerPixel = 0;
+        std::memcpy(&bitsPerPixel, entry + 6, sizeof bitsPerPixel);
+        if (static_cast<BYTE>(entry[0]) == 32 && static_cast<BYTE>(entry[1]) == 32 && bitsPerPixel == 8) found = true;
+    }
+    EXPECT_TRUE(found) << "no 32x32 image with a 256-colour palette";
+}
+
 // Windows picks the image of the size it needs (title bar, taskbar, Start
 // menu, Explorer's large icons) instead of scaling one up or down.
 TEST_F(ProgramResources, IconHasAnImageForEverySizeWindowsShows)

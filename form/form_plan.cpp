@@ -28,7 +28,7 @@ FormPlan::FormPlan(const FormDescription& description) : description_(descriptio
         const auto& control = controls[position];
         if (control.index < 0)
             throw std::invalid_argument(ElementName(control.name, control.index) + ": negative Index");
-        if (!elements_.emplace(std::pair{control.name, control.index}, position).second)
+        if (Element(control.name, control.index) != position)
             throw std::invalid_argument(ElementName(control.name, control.index) + " is described twice");
         if (control.kind == ControlKind::OptionButton) groups[control.container].push_back(position);
         const bool focusable = control.kind != ControlKind::Label && control.kind != ControlKind::Frame;
@@ -43,8 +43,10 @@ FormPlan::FormPlan(const FormDescription& description) : description_(descriptio
 
 std::optional<Position> FormPlan::Element(std::u16string_view name, Index index) const
 {
-    const auto found = elements_.find({name, index});
-    return found != elements_.end() ? std::optional(found->second) : std::nullopt;
+    const auto& controls = description_.controls;
+    for (Position position = 0; position < controls.size(); ++position)
+        if (controls[position].name == name && controls[position].index == index) return position;
+    return std::nullopt;
 }
 
 } // namespace ribi::form

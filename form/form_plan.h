@@ -8,11 +8,9 @@
 #include "form/form_description.h"
 
 #include <cstddef>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace ribi::form {
@@ -48,7 +46,6 @@ public:
 
 private:
     const FormDescription& description_;
-    std::map<std::pair<std::u16string_view, Index>, Position> elements_;
     std::vector<std::vector<Position>> optionGroups_;
     std::vector<Position> tabOrder_;
 };

@@ -93,10 +93,8 @@ bench: deps
 
 # The browser's figures: ribi.html in headless Chromium, each beside a floor.
 bench-web: web
-	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web_expected
-	@cd $(WEB_BUILD)/tests/web/modules && npm ci --prefer-offline --no-audit --no-fund --loglevel=error
-	@NODE_PATH=$(CURDIR)/$(WEB_BUILD)/tests/web/modules/node_modules RIBI_PAGE=$(CURDIR)/$(WEB_BUILD)/ribi.html \
-		RIBI_EXPECTED=$(CURDIR)/$(WEB_BUILD)/tests/web/expected.json node tests/web/bench.js
+	@cd $(WEB_BUILD) && ctest -R '^browser_modules$$' >/dev/null
+	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web_bench
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-bench $(WINDOWS_BUILD) $(WINDOWS64_BUILD) $(WEB_BUILD)

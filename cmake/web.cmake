@@ -2,9 +2,10 @@
 # WebAssembly with Emscripten, in one self-contained page, ribi.html.
 # Configure with Emscripten's toolchain (`make web` does).
 
-# The handlers rely on exceptions, which Emscripten leaves off by default.
-target_compile_options(ribi_core PUBLIC -fexceptions)
-target_link_options(ribi_core INTERFACE -fexceptions)
+# The handlers rely on exceptions, which Emscripten leaves off by default:
+# on for everything this build compiles and links, GoogleTest included.
+string(APPEND CMAKE_CXX_FLAGS " -fexceptions")
+string(APPEND CMAKE_EXE_LINKER_FLAGS " -fexceptions")
 
 add_library(ribi_web STATIC
   form/web/dom_element.cpp
@@ -58,7 +59,6 @@ if(BUILD_TESTING)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
   include(cmake/googletest_from_source.cmake)
   foreach(library IN ITEMS gtest gtest_main)
-    target_compile_options(${library} PUBLIC -fexceptions)
-    target_link_options(${library} INTERFACE -fexceptions ${RIBI_NODE_PROGRAM})
+    target_link_options(${library} INTERFACE ${RIBI_NODE_PROGRAM})
   endforeach()
 endif()

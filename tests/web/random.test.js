@@ -74,7 +74,7 @@ async function perform(page, action) {
 
 const known = new Map([[b.control('Text1_0').text, { task: true }]]);
 b.expected.speciesOutputs.forEach((text, position) =>
-  known.set(text, { position, type: Number(b.expected.speciesTypes[position]) }));
+  known.set(text, { position, type: b.expected.speciesTypes[position] }));
 b.expected.typeListings.forEach((text, type) => known.set(text, { type, listing: true }));
 
 // What is wrong with the window now, or null. `typed` says whether the

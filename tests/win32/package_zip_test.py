@@ -3,7 +3,7 @@
 program, PROCHETI.txt and the licences at the top, nothing else, names every
 extractor shows right and texts Notepad shows right.
 
-Usage: package_zip_test.py BUILD_DIR RIBI_EXE README_TXT
+Usage: package_zip_test.py BUILD_DIR RIBI_EXE README_TXT VERSION
 """
 import os
 import subprocess
@@ -20,15 +20,16 @@ def fail(message):
     sys.exit(1)
 
 
-def main(build, program, readme):
+def main(build, program, readme, version):
+    expected = f"ribi-{version}-win32.zip"
     with tempfile.TemporaryDirectory() as scratch:
         # Any locale will do, the plainest included.
         env = dict(os.environ, LC_ALL="C")
         subprocess.run(["cpack", "-G", "ZIP", "-B", scratch], cwd=build, env=env, check=True,
                        stdout=subprocess.DEVNULL)
         zips = [name for name in os.listdir(scratch) if name.endswith(".zip")]
-        if zips != ["ribi-1.0.0-win32.zip"]:
-            fail(f"cpack made {zips}, not ribi-1.0.0-win32.zip")
+        if zips != [expected]:
+            fail(f"cpack made {zips}, not {expected}")
         with zipfile.ZipFile(os.path.join(scratch, zips[0])) as archive:
             entries = archive.infolist()
             names = sorted(entry.filename for entry in entries)
@@ -63,7 +64,7 @@ def main(build, program, readme):
     for runtime in (b"mingw-w64 project", b"Lucent Technologies", b"David M. Gay"):
         if runtime not in licences["NOTICES.txt"]:
             fail(f"NOTICES.txt lacks the notice of {runtime.decode()}")
-    print("zip: ribi-1.0.0-win32.zip holds ribi.exe,", README, "and", ", ".join(LICENCES))
+    print(f"zip: {expected} holds ribi.exe,", README, "and", ", ".join(LICENCES))
 
 
 if __name__ == "__main__":

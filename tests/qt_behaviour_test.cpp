@@ -81,7 +81,7 @@ class QtDriver final : public RealWindowDriver {
 public:
     explicit QtDriver(const form::FormDescription& description) : window_(description) {}
 
-    void TypeIntoOutput(std::u16string_view text) override { window_.Type(text); }
+    void TypeIntoOutput(std::u16string_view text) override { window_.TypeIntoOutput(text); }
     std::u16string OutputText() override { return window_.Shown(); }
     selection::ClickGuard Guard() override { return window_.handlers.Guard(); }
 
@@ -105,7 +105,7 @@ public:
         QTest::mouseRelease(target, Qt::LeftButton, {}, end);
     }
     void Press(Key key, Modifier held) override { window_.Key(ToQt(key), ToQt(held)); }
-    void Type(std::u16string_view text) override { window_.TypeIntoFocus(text); }
+    void Type(std::u16string_view text) override { window_.Type(text); }
     void Paste(std::u16string_view text) override { window_.Paste(text); }
     void Focus(ControlId control) override
     {

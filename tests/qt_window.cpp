@@ -21,15 +21,15 @@ void TypeCharacter(QWidget* widget, const QString& text)
 } // namespace
 
 // Types at the end of the output box.
-void QtWindow::Type(std::u16string_view text)
+void QtWindow::TypeIntoOutput(std::u16string_view text)
 {
     auto* box = Output();
     box->setFocus();
     box->moveCursor(QTextCursor::End);
-    TypeIntoFocus(text);
+    Type(text);
 }
 
-void QtWindow::TypeIntoFocus(std::u16string_view text)
+void QtWindow::Type(std::u16string_view text)
 {
     QWidget* focused = Focused();
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -58,9 +58,9 @@ public:
     QWidget* Focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &form; }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Focused(), key, modifiers); }
     // Types at the end of the output box, Enter for each line break.
-    void Type(std::u16string_view text);
+    void TypeIntoOutput(std::u16string_view text);
     // As a keyboard types: Enter for each line break ("\r\n", "\r" or "\n").
-    void TypeIntoFocus(std::u16string_view text);
+    void Type(std::u16string_view text);
     // Puts `text` on the clipboard and presses Ctrl+V.
     void Paste(std::u16string_view text);
     std::u16string Shown() { return form.Text1(0).Text(); }

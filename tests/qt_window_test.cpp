@@ -136,7 +136,7 @@ TEST(QtWindowOutput, KeepsCrLfAndShowsEachOutputFromItsTop)
     EXPECT_EQ(scroll->value(), 0);
     EXPECT_EQ(w.Output()->textCursor().position(), 0);
 
-    w.Type(u"\nбележка");
+    w.TypeIntoOutput(u"\nбележка");
     EXPECT_TRUE(w.Shown().ends_with(u"\r\nбележка")); // typed Enter reads back as CR LF
     EXPECT_EQ(w.Output()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }

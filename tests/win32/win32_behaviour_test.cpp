@@ -87,7 +87,7 @@ class Win32Driver final : public RealWindowDriver {
 public:
     explicit Win32Driver(const form::FormDescription& description) : description_(description), window_(description) {}
 
-    void TypeIntoOutput(std::u16string_view text) override { window_.Type(text); }
+    void TypeIntoOutput(std::u16string_view text) override { window_.TypeIntoOutput(text); }
     std::u16string OutputText() override { return window_.Shown(); }
     selection::ClickGuard Guard() override { return window_.handlers.Guard(); }
 
@@ -110,7 +110,7 @@ public:
     {
         window_.Key(VirtualKey(key), key == Key::ShiftTab || held == Modifier::Shift, held == Modifier::Control);
     }
-    void Type(std::u16string_view text) override { window_.TypeIntoFocus(text); }
+    void Type(std::u16string_view text) override { window_.Type(text); }
     void Paste(std::u16string_view text) override { window_.Paste(std::u16string(text)); }
     void Focus(ControlId control) override { SetFocus(Handle(control)); }
     std::u16string Focused() override

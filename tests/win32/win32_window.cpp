@@ -135,16 +135,16 @@ void Win32Window::Key(WORD key, bool shift, bool control)
     Pump();
 }
 
-void Win32Window::Type(std::u16string_view text)
+void Win32Window::TypeIntoOutput(std::u16string_view text)
 {
     const HWND box = Output();
     SetFocus(box);
     const auto end = static_cast<WPARAM>(GetWindowTextLengthW(box));
     SendMessageW(box, EM_SETSEL, end, static_cast<LPARAM>(end));
-    TypeIntoFocus(text);
+    Type(text);
 }
 
-void Win32Window::TypeIntoFocus(std::u16string_view text)
+void Win32Window::Type(std::u16string_view text)
 {
     const HWND focused = GetFocus();
     for (std::size_t i = 0; i < text.size(); ++i) {

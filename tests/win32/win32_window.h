@@ -50,10 +50,10 @@ public:
     // Puts `text` on the clipboard and presses Ctrl+V on the focused control.
     void Paste(const std::u16string& text);
     // Types at the end of the output box, Enter for each line break.
-    void Type(std::u16string_view text);
+    void TypeIntoOutput(std::u16string_view text);
     // As a keyboard types: a WM_CHAR for each code unit, CR for each line
     // break ("\r\n", "\r" or "\n").
-    void TypeIntoFocus(std::u16string_view text);
+    void Type(std::u16string_view text);
     // The window a real press at `at`, in the window's client pixels, reaches.
     HWND ControlAt(POINT at) const;
 

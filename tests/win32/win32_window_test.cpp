@@ -176,7 +176,7 @@ TEST(Win32WindowFirstView, TaskStatementFromTheTopWithTheCaretAtItsStart)
 TEST(Win32WindowKeyboard, EscapeAndEnterStayInTheOutputBox)
 {
     Win32Window w;
-    w.Type(u"x");
+    w.TypeIntoOutput(u"x");
     w.Key(VK_ESCAPE);
     EXPECT_TRUE(IsWindow(w.form.Handle()));
     w.Key(VK_RETURN);
@@ -238,7 +238,7 @@ TEST(Win32WindowOutput, KeepsCrLfAndShowsEachOutputFromItsTop)
     w.ClickItem(expected::Row(u"сом")); // three lines of text, the description wrapped at the box's width
     EXPECT_GT(SendMessageW(w.Output(), EM_GETLINECOUNT, 0, 0), 4);
     w.ClickOption(0);
-    w.Type(u"\r\nбележка");
+    w.TypeIntoOutput(u"\r\nбележка");
     EXPECT_TRUE(w.Shown().ends_with(u"щука\r\n\r\nбележка")); // typed Enter reads back as CR LF
 }
 

@@ -37,7 +37,7 @@ public:
         window_.form.Output().SetText(window_.form.Output().Text() + std::u16string(text));
     }
     std::u16string OutputText() override { return window_.form.Output().Text(); }
-    bool TypeSelected(form::Index index) override { return window_.form.Option(index).Value(); }
+    bool TypeSelected(form::Index index) override { return window_.form.Option1(index).Value(); }
     ClickGuard Guard() override { return window_.handlers.Guard(); }
 
 private:
@@ -73,13 +73,13 @@ TEST(Handlers, NestedOptionClickInsideShowSpeciesIsIgnored)
     int writesDuringClick = 0;
     w.form.UserClicksListItem(Row(u"костур")); // selects option 1, which raises its Click
     writesDuringClick = w.form.Output().writes;
-    EXPECT_EQ(w.form.Option(1).clicksRaised, 1);
+    EXPECT_EQ(w.form.Option1(1).clicksRaised, 1);
     EXPECT_EQ(writesDuringClick, 3); // name line, type line, description: no listing
     EXPECT_TRUE(w.diagnostics.text.empty());
 
     // Writing true to the option already selected raises nothing.
     w.form.UserClicksListItem(Row(u"паламуд")); // also schooling
-    EXPECT_EQ(w.form.Option(1).clicksRaised, 1);
+    EXPECT_EQ(w.form.Option1(1).clicksRaised, 1);
 }
 
 TEST(Handlers, OneWholeTextWritePerLineOfAListing)
@@ -119,7 +119,7 @@ TEST(Handlers, GuardIgnoresTheOtherKindOfClickWhileAHandlerRuns)
     ClickGuard seen{};
     controls.output.during = [&] {
         seen = handlers.Guard();
-        w.form.List(0).Select(Row(u"есетра"));
+        w.form.List1(0).Select(Row(u"есетра"));
         handlers.ShowSpecies(0);
     };
     handlers.SelectType(1);
@@ -131,7 +131,7 @@ TEST(Handlers, GuardIgnoresTheOtherKindOfClickWhileAHandlerRuns)
         seen = handlers.Guard();
         handlers.SelectType(1);
     };
-    w.form.List(0).Select(Row(u"сом"));
+    w.form.List1(0).Select(Row(u"сом"));
     handlers.ShowSpecies(0);
     EXPECT_EQ(seen, ClickGuard::ShowingSpecies);
     EXPECT_TRUE(w.form.Output().Text().starts_with(expected::SpeciesFirstLine(u"сом")));
@@ -141,7 +141,7 @@ TEST(Handlers, GuardIgnoresTheOtherKindOfClickWhileAHandlerRuns)
 TEST(Handlers, EmptyNamesListGivesTheTwoHeadingLines)
 {
     InMemoryWindow w;
-    w.form.List(0).Items().clear();
+    w.form.List1(0).Items().clear();
     w.form.UserClicksOption(1);
     EXPECT_EQ(w.form.Output().Text(), expected::TypeFirstLine(expected::kSchooling) + kMembersLine);
 }
@@ -151,7 +151,7 @@ TEST(Handlers, EmptyNamesListGivesTheTwoHeadingLines)
 TEST(Handlers, FailingOperationStopsTheHandlerAndReleasesTheGuard)
 {
     InMemoryWindow w;
-    w.form.List(1).Items()[static_cast<std::size_t>(Row(u"сом"))] = u"2"; // a type with no option
+    w.form.List1(1).Items()[static_cast<std::size_t>(Row(u"сом"))] = u"2"; // a type with no option
     w.form.UserClicksListItem(Row(u"сом"));
     EXPECT_EQ(w.handlers.Guard(), ClickGuard::Idle);
     EXPECT_EQ(w.form.Output().Text(), window::MainFormDescription().controls[0].text); // stopped before writing
@@ -162,7 +162,7 @@ TEST(Handlers, FailingOperationStopsTheHandlerAndReleasesTheGuard)
 
     // A list shorter than the names list fails in the middle of a listing.
     w.diagnostics.text.clear();
-    w.form.List(1).Items().resize(4);
+    w.form.List1(1).Items().resize(4);
     w.form.UserClicksOption(0);
     EXPECT_EQ(w.form.Output().Text(),
               expected::TypeFirstLine(expected::kNonSchooling) + kMembersLine + u"есетра\r\nкалкан\r\nкаракуда\r\n");
@@ -171,7 +171,7 @@ TEST(Handlers, FailingOperationStopsTheHandlerAndReleasesTheGuard)
 
     // A species click with nothing selected in the list.
     w.diagnostics.text.clear();
-    w.form.List(0).Select(-1);
+    w.form.List1(0).Select(-1);
     w.handlers.ShowSpecies(0);
     EXPECT_EQ(w.diagnostics.text, "ribi: ShowSpecies stopped: List(-1): no such item\n");
     EXPECT_EQ(w.handlers.Guard(), ClickGuard::Idle);

@@ -48,14 +48,14 @@ InMemoryForm::InMemoryForm(const form::FormDescription& description) : PlannedCo
 
 void InMemoryForm::UserClicksListItem(form::Index position)
 {
-    List(0).Select(position);
+    List1(0).Select(position);
     if (sink_) sink_->ListClick(0);
 }
 
 // A user's click on an option raises Click whether or not it was selected.
 void InMemoryForm::UserClicksOption(form::Index index)
 {
-    auto& option = Option(index);
+    auto& option = Option1(index);
     if (!option.value_) {
         option.SetValue(true);
         return;
@@ -65,7 +65,7 @@ void InMemoryForm::UserClicksOption(form::Index index)
 
 void InMemoryForm::RaiseOptionClick(form::Index index)
 {
-    ++Option(index).clicksRaised;
+    ++Option1(index).clicksRaised;
     if (sink_) sink_->OptionClick(index);
 }
 

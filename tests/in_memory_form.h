@@ -75,9 +75,9 @@ public:
 
     void Connect(form::ClickSink& sink) { sink_ = &sink; }
 
-    // The elements of List1, Option1 and Text1 with their in-memory operations.
-    InMemoryListBox& List(form::Index index) { return form::ElementAt(plan_, lists_, u"List1", index); }
-    InMemoryOption& Option(form::Index index) { return form::ElementAt(plan_, options_, u"Option1", index); }
+    // The same elements, with their in-memory operations.
+    InMemoryListBox& List1(form::Index index) override { return form::ElementAt(plan_, lists_, u"List1", index); }
+    InMemoryOption& Option1(form::Index index) override { return form::ElementAt(plan_, options_, u"Option1", index); }
     InMemoryTextBox& Output() { return form::ElementAt(plan_, texts_, u"Text1", 0); }
 
     // What the platform does on a user's click.

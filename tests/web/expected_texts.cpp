@@ -79,10 +79,10 @@ Outputs ClickEverything(const form::FormDescription& description)
     selection::Handlers handlers(form, diagnostics);
     form.Connect(handlers);
     Outputs outputs;
-    for (form::Index p = 0; p < form.List(0).ListCount(); ++p) {
+    for (form::Index p = 0; p < form.List1(0).ListCount(); ++p) {
         form.UserClicksListItem(p);
         outputs.species.push_back(Json(form.Output().Text()));
-        outputs.speciesTypes.emplace_back(form.Option(0).Value() ? "0" : "1");
+        outputs.speciesTypes.emplace_back(form.Option1(0).Value() ? "0" : "1");
     }
     for (form::Index type = 0; type < 2; ++type) {
         form.UserClicksOption(type);

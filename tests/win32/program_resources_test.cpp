@@ -60,7 +60,7 @@ TEST_F(ProgramResources, IconHasA32By32ImageIn256Colours)
     std::memcpy(&images, group.data() + 4, sizeof images);
     bool found = false;
     for (WORD i = 0; i < images && 6u + 14u * (i + 1u) <= group.size(); ++i) {
-        const char* entry = group.data() + 6 + 14 * i;
+        const char* entry = group.data() + 6 + std::size_t{14} * i;
         WORD bitsPerPixel = 0;
         std::memcpy(&bitsPerPixel, entry + 6, sizeof bitsPerPixel);
         if (static_cast<BYTE>(entry[0]) == 32 && static_cast<BYTE>(entry[1]) == 32 && bitsPerPixel == 8) found = true;

@@ -52,7 +52,7 @@ web:
 	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target ribi_page
 
-# Its tests: the core suites under Node, the page in headless Chromium.
+# Its tests: the core suites under Node, the page in Chromium, Firefox ESR and WebKitGTK.
 test-web: web
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 	@cd $(WEB_BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 400
@@ -60,7 +60,7 @@ test-web: web
 # The Debian package, in $(BUILD)/packages/, the Windows zip and installer
 # package (.msi), in $(WINDOWS_BUILD)/packages/, and the page, in
 # $(WEB_BUILD)/packages/. The Debian package is hardened (dpkg-buildflags,
-# cmake/linux_qt.cmake) and reproducible (file times of the last commit).
+# packaging/linux/package.cmake) and reproducible (file times of the last commit).
 package: build windows web
 	@packaging/linux/make-deb.sh $(BUILD)
 	@cd $(WINDOWS_BUILD) && cpack -G ZIP
@@ -91,9 +91,9 @@ bench: deps
 	@xvfb-run -a build-bench/bench/ribi_bench
 	@$(MAKE) --no-print-directory bench-web
 
-# The browser's figures: ribi.html in headless Chromium, each beside a floor.
+# The browser's figures: ribi.html in headless Chromium and Firefox, each beside a floor;
+# the target installs the npm modules it needs itself.
 bench-web: web
-	@cd $(WEB_BUILD) && ctest -R '^browser_modules$$' >/dev/null
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web_bench
 
 clean:

@@ -84,8 +84,7 @@ std::optional<StartupRun> MeasureStartup(StartupWindow window, std::string_view 
     std::istringstream report(run.output);
     std::int64_t entered = 0, ready = 0, painted = 0, residentKiB = 0;
     if (!run.succeeded || !(report >> entered >> ready >> painted >> residentKiB)) return std::nullopt;
-    return StartupRun{.spawnToMainMs = Ms(run.spawnedNs, entered),
-                      .mainToAppMs = Ms(entered, ready),
+    return StartupRun{.mainToAppMs = Ms(entered, ready),
                       .appToPaintMs = Ms(ready, painted),
                       .totalMs = Ms(run.spawnedNs, painted),
                       .residentMiB = static_cast<double>(residentKiB) / 1024.0};

@@ -16,11 +16,10 @@ enum class StartupWindow { Program, Bare };
 int RunStartupChild(StartupWindow window, char* program);
 
 struct StartupRun {
-    double spawnToMainMs = 0; // exec and dynamic linking
-    double mainToAppMs = 0;   // the QApplication and its platform plugin
-    double appToPaintMs = 0;  // the window built, shown and first painted
-    double totalMs = 0;       // process created to first paint
-    double residentMiB = 0;   // just after the first frame
+    double mainToAppMs = 0;  // the QApplication and its platform plugin
+    double appToPaintMs = 0; // the window built, shown and first painted
+    double totalMs = 0;      // process created to first paint
+    double residentMiB = 0;  // just after the first frame
 };
 
 // The parent's side: one fresh process on Qt platform `platform`.

@@ -40,17 +40,17 @@ endif()
 
 if(CMAKE_CROSSCOMPILING)
   # Tests run under Wine, in a prefix of the build tree so that nothing of
-  # the user's own ~/.wine is touched.
+  # the user's own ~/.wine is touched, by the Wine of this build's bits.
   set(RIBI_WINEPREFIX ${PROJECT_BINARY_DIR}/wineprefix)
-  # The 64-bit build names the 64-bit loader and server outright: Debian's
-  # `wine` wrapper picks the 32-bit loader whenever it is installed, even
-  # on a machine that cannot run it.
-  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(RIBI_WINE env WINESERVER=/usr/lib/wine/wineserver64 /usr/lib/wine/wine64)
-  else()
-    set(RIBI_WINE wine)
-  endif()
-  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${RIBI_WINEPREFIX} WINEDEBUG=-all ${RIBI_WINE})
+  math(EXPR program_bits "${CMAKE_SIZEOF_VOID_P} * 8")
+  execute_process(COMMAND sh ${PROJECT_SOURCE_DIR}/scripts/wine-loader.sh ${program_bits}
+                  OUTPUT_VARIABLE wine OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  separate_arguments(wine UNIX_COMMAND "${wine}")
+  list(GET wine 0 wine_loader)
+  list(GET wine 1 wine_server)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/scripts/wine-loader.sh)
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${RIBI_WINEPREFIX} WINEDEBUG=-all WINESERVER=${wine_server}
+                                    ${wine_loader})
   # Off where this machine's Wine cannot run this build's programs: only the
   # checks that read its files are kept.
   option(RIBI_WINE_TESTS "Run this build's test programs under Wine" ON)
@@ -67,44 +67,5 @@ if(CMAKE_CROSSCOMPILING)
   endif()
 endif()
 
-# The licence and the notices of the runtime linked into ribi.exe, as
-# Notepad before Windows 10 reads them: CR LF and a byte order mark.
-set(RIBI_WINDOWS_TEXTS ${PROJECT_BINARY_DIR}/windows-texts/LICENSE.txt
-                       ${PROJECT_BINARY_DIR}/windows-texts/NOTICES.txt)
-string(ASCII 239 187 191 byte_order_mark)
-file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/windows-texts)
-foreach(source IN ITEMS LICENSE.txt packaging/windows/NOTICES.txt)
-  file(READ ${source} text)
-  string(REPLACE "\n" "\r\n" text "${text}")
-  get_filename_component(name ${source} NAME)
-  file(WRITE ${PROJECT_BINARY_DIR}/CMakeFiles/${name}.new "${byte_order_mark}${text}")
-  file(COPY_FILE ${PROJECT_BINARY_DIR}/CMakeFiles/${name}.new ${PROJECT_BINARY_DIR}/windows-texts/${name}
-       ONLY_IF_DIFFERENT)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
-endforeach()
-
-# `make package`: a zip to unpack anywhere, the program and how to start it
-# side by side at its top, with the licences.
-install(TARGETS ribi RUNTIME DESTINATION .)
-install(FILES packaging/windows/PROCHETI.txt ${RIBI_WINDOWS_TEXTS} DESTINATION .)
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME ribi)
-set(CPACK_PACKAGE_VENDOR "Велорна")
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
-set(CPACK_PACKAGE_FILE_NAME ribi-${PROJECT_VERSION}-win32)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-include(CPack)
-
-# And the Windows Installer package for deployment: `cmake --build . --target msi`.
-set(RIBI_MSI ${CMAKE_BINARY_DIR}/packages/ribi-${PROJECT_VERSION}.msi)
-set(RIBI_MSI_INPUTS -DPROGRAM=$<TARGET_FILE:ribi> "-DTEXTS=${RIBI_WINDOWS_TEXTS}"
-                    -DICON=${PROJECT_SOURCE_DIR}/window/icon/ribi.ico)
-add_custom_command(
-  OUTPUT ${RIBI_MSI}
-  COMMAND ${CMAKE_COMMAND} ${RIBI_MSI_INPUTS} -DVERSION=${PROJECT_VERSION} -DOUTPUT=${RIBI_MSI}
-          -DWORK=${PROJECT_BINARY_DIR}/msi-work -P ${PROJECT_SOURCE_DIR}/packaging/windows/make_msi.cmake
-  DEPENDS ribi ${RIBI_WINDOWS_TEXTS} ${PROJECT_SOURCE_DIR}/window/icon/ribi.ico
-          ${PROJECT_SOURCE_DIR}/packaging/windows/make_msi.cmake
-  COMMENT "Windows Installer package ${RIBI_MSI}"
-  VERBATIM)
-add_custom_target(msi DEPENDS ${RIBI_MSI})
+# Packaged as a zip and as an installer.
+include(packaging/windows/package.cmake)

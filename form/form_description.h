@@ -54,8 +54,6 @@ struct ControlDescription {
     bool visible = true;
     bool hasBackground = false;
     Colour background{0};
-    // Its text, wherever the background is fixed: a theme's own may not read on it.
-    Colour foreground{0};
     std::u16string_view text = {};               // caption, or a text box's initial text
     bool centred = false;                        // a label's text alignment
     std::vector<std::u16string_view> items = {}; // a list box's items, in order
@@ -70,7 +68,9 @@ struct FormDescription {
     int clientWidth;  // twips
     int clientHeight; // twips
     Colour background;
-    Colour foreground{0}; // text drawn on the background
+    // Text on the window and wherever a control's background is fixed: a
+    // theme's own text colour may not read on it.
+    Colour foreground{0};
     FontDescription font;
     // In the order the keyboard focus visits them; labels, frames and
     // hidden controls are passed over.

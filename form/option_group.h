@@ -4,6 +4,8 @@
 // of them Tab enters, where an arrow key moves, and when writing Value is
 // a Click. `Option` is the binding's option type, with `bool Value()`.
 
+#include "form/controls.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -41,6 +43,35 @@ public:
 
 private:
     std::vector<Option*> members_;
+};
+
+// An option button that belongs to its frame's group and keeps the
+// group's one tab stop where the group says. `Option` is the binding's
+// option type, derived from this.
+template <typename Option> class GroupedOptionButton : public OptionButton {
+public:
+    // Makes `options`, one frame's in Index order, one group.
+    static void Group(const std::vector<Option*>& options)
+    {
+        for (auto* option : options) option->group_ = OptionGroup<Option>(options);
+        if (!options.empty()) options.front()->UpdateTabStops();
+    }
+
+protected:
+    const OptionGroup<Option>& OwnGroup() const { return group_; }
+
+    // After any change of which option is selected.
+    void UpdateTabStops()
+    {
+        const Option* stop = group_.TabStop();
+        for (GroupedOptionButton* option : group_.Members()) option->SetTabStop(option == stop);
+    }
+
+private:
+    // Whether Tab enters the group here.
+    virtual void SetTabStop(bool tabStop) = 0;
+
+    OptionGroup<Option> group_;
 };
 
 // Writing Value raises the option's Click only when the write selects it:

@@ -17,8 +17,9 @@ packages_for() {
     wine32) echo "wine wine32:i386" ;;
     wine64) echo "g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64" ;;
     bench) echo "libbenchmark-dev" ;;
-    # The browser edition and its tests; npm only where no node brought one.
-    web) echo "emscripten googletest python3 chromium chromium-driver fonts-liberation $(command -v npm >/dev/null 2>&1 || echo npm)" ;;
+    # The browser edition and its tests in three engines (WebKit's under
+    # Xvfb); npm only where no node brought one.
+    web) echo "emscripten googletest python3 chromium firefox-esr webkit2gtk-driver xvfb xauth fonts-liberation $(command -v npm >/dev/null 2>&1 || echo npm)" ;;
     *) echo "install-packages: unknown group '$1'" >&2; exit 2 ;;
     esac
 }

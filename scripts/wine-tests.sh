@@ -4,16 +4,10 @@
 # Usage: scripts/wine-tests.sh BUILD_DIR 32|64 [JOBS]
 set -eu
 build=$(cd "$1" && pwd)
-bits=$2
 jobs=${3:-2}
 
-# 64-bit Wine by its own loader and server: Debian's wrappers would pick
-# the 32-bit ones whenever they are installed, even where they cannot run.
-case "$bits" in
-32) wine=wine wineserver=wineserver ;;
-64) wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver64 ;;
-*) echo "wine-tests: the build is 32 or 64 bits, not '$bits'" >&2; exit 2 ;;
-esac
+loader=$("$(dirname "$0")/wine-loader.sh" "$2")
+wine=${loader% *} wineserver=${loader#* }
 for tool in "$wine" "$wineserver" xvfb-run; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "ribi: $tool is missing: the Windows tests need it (scripts/install-packages.sh installs it)" >&2

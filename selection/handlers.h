@@ -25,7 +25,6 @@ public:
     void SelectType(form::Index index);
 
     ClickGuard Guard() const { return clickGuard_; }
-    std::optional<form::Index> CurrentSpecies() const { return currentSpecies_; }
     std::optional<form::Number> CurrentType() const { return currentType_; }
 
     void ListClick(form::Index index) override { ShowSpecies(index); }
@@ -40,7 +39,7 @@ private:
     form::Controls& controls_;
     Diagnostics& diagnostics_;
     ClickGuard clickGuard_ = ClickGuard::Idle;
-    std::optional<form::Index> currentSpecies_;
+    std::optional<form::Index> currentSpecies_; // the window's own record of the species shown
     std::optional<form::Number> currentType_;
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // How the main window looks at 96 dots per inch: each visible control's
-// place in its parent's client pixels and the background colours, written
-// out by hand from the design rather than computed from the description.
+// place in its parent's client pixels, the background colours and the
+// font, written out by hand from the design rather than computed from the description.
 
 #include "tests/window_driver.h"
 
@@ -11,12 +11,7 @@
 namespace ribi::testing::look {
 
 using testing::Rect;
-
-struct Rgb {
-    int red;
-    int green;
-    int blue;
-};
+using testing::Rgb;
 
 inline constexpr Rect kClientArea{0, 0, 469, 345};
 inline constexpr std::u16string_view kTitle = u"www.velorna.bg  Велорна";
@@ -42,6 +37,12 @@ inline constexpr Rgb kLabelColour{255, 192, 128};
 inline constexpr Rgb kFrameColour{128, 255, 128};
 inline constexpr Rgb kOptionColour{255, 128, 0};
 inline constexpr Rgb kNamesColour{128, 128, 128};
+
+// Every control's.
+inline constexpr std::u16string_view kFontFamily = u"Times New Roman";
+inline constexpr int kFontPixels = 16; // 12 points at 96 dots per inch
+inline constexpr int kFontWeight = 400;
+inline constexpr int kFontCharset = 204; // Cyrillic (RUSSIAN_CHARSET)
 
 // Points, in a control's own pixels (the window's for an empty name),
 // where nothing but its background shows.

@@ -150,16 +150,73 @@ TEST(OptionGroup, OnlyAWriteThatSelectsRaisesClick)
     EXPECT_FALSE(form::WriteRaisesClick(false, false));
 }
 
-TEST(ListClickRule, OnlyARowNotShownByTheLastClickIsNew)
+// A list of five rows under the rule, counting the Clicks it raises.
+struct RuledList {
+    InMemoryListBox list{{u"а", u"б", u"в", u"г", u"д"}};
+    int clicks = 0;
+    form::ListClickRule rule{list, [this] { ++clicks; }, [this](form::Index row) { list.Select(row); }};
+};
+
+TEST(ListClickRule, ADragFollowsThePointerAndIsOneClickAtTheRelease)
 {
-    form::ListClickRule rule;
-    EXPECT_FALSE(rule.IsNew(-1));
-    EXPECT_TRUE(rule.IsNew(0));
-    rule.Raised(0);
-    EXPECT_FALSE(rule.IsNew(0)); // an arrow at the top of the list
-    EXPECT_TRUE(rule.IsNew(1));
-    rule.Raised(1);
-    EXPECT_TRUE(rule.IsNew(0));
+    RuledList l;
+    l.rule.Press(0);
+    for (form::Index row = 1; row <= 4; ++row) l.rule.Move(row);
+    l.rule.Move(-1); // off the items: the selection stays
+    EXPECT_EQ(l.list.ListIndex(), 4);
+    EXPECT_EQ(l.clicks, 0);
+    l.rule.Release();
+    EXPECT_EQ(l.clicks, 1);
+    l.rule.Move(2); // the button is up
+    l.rule.Release();
+    EXPECT_EQ(l.list.ListIndex(), 4);
+    EXPECT_EQ(l.clicks, 1);
+
+    l.rule.Press(4); // the row shown already is a Click again
+    l.rule.Release();
+    EXPECT_EQ(l.clicks, 2);
+    l.rule.Press(-1); // on no item
+    l.rule.Release();
+    EXPECT_EQ(l.clicks, 2);
+}
+
+TEST(ListClickRule, ADoubleClickIsOneClickUnlessItsSecondPressIsOnAnotherRow)
+{
+    RuledList l;
+    l.rule.Press(1);
+    l.rule.Release();
+    l.rule.SecondPress(1);
+    l.rule.Move(3); // no drag either
+    l.rule.Release();
+    EXPECT_EQ(l.list.ListIndex(), 1);
+    EXPECT_EQ(l.clicks, 1);
+    l.rule.SecondPress(2);
+    l.rule.Release();
+    EXPECT_EQ(l.list.ListIndex(), 2);
+    EXPECT_EQ(l.clicks, 2);
+}
+
+TEST(ListClickRule, ALostReleaseOrAKeyIsAClickOnlyForANewRow)
+{
+    RuledList l;
+    l.rule.Press(1);
+    l.rule.Cancelled();
+    EXPECT_EQ(l.clicks, 1);
+    l.rule.Press(3);
+    l.rule.Move(1); // back to the row shown
+    l.rule.Cancelled();
+    l.rule.Cancelled(); // no press any more
+    EXPECT_EQ(l.clicks, 1);
+
+    l.list.Select(1); // an arrow at the end of the list, selecting what is shown
+    l.rule.KeySelected();
+    EXPECT_EQ(l.clicks, 1);
+    l.list.Select(2);
+    l.rule.KeySelected();
+    EXPECT_EQ(l.clicks, 2);
+    l.rule.Press(0);
+    l.rule.KeySelected(); // the selection changing during a press
+    EXPECT_EQ(l.clicks, 2);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ void InMemoryOption::SetValue(bool value)
         if (!value) value_ = false;
         return;
     }
-    for (auto* other : group_.Members()) other->value_ = false;
+    for (auto* other : OwnGroup().Members()) other->value_ = false;
     value_ = true;
     form_.RaiseOptionClick(index_);
 }
@@ -42,14 +42,13 @@ InMemoryForm::InMemoryForm(const form::FormDescription& description) : PlannedCo
             break;
         }
     }
-    for (const auto& group : OptionGroups())
-        for (auto* option : group) option->group_ = form::OptionGroup<InMemoryOption>(group);
+    GroupOptions();
 }
 
 void InMemoryForm::UserClicksListItem(form::Index position)
 {
     List1(0).Select(position);
-    if (sink_) sink_->ListClick(0);
+    Deliver(&form::ClickSink::ListClick, 0);
 }
 
 // A user's click on an option raises Click whether or not it was selected.
@@ -66,7 +65,7 @@ void InMemoryForm::UserClicksOption(form::Index index)
 void InMemoryForm::RaiseOptionClick(form::Index index)
 {
     ++Option1(index).clicksRaised;
-    if (sink_) sink_->OptionClick(index);
+    Deliver(&form::ClickSink::OptionClick, index);
 }
 
 } // namespace ribi::testing

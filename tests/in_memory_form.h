@@ -30,7 +30,7 @@ private:
 
 class InMemoryForm;
 
-class InMemoryOption final : public form::OptionButton {
+class InMemoryOption final : public form::GroupedOptionButton<InMemoryOption> {
 public:
     InMemoryOption(InMemoryForm& form, form::Index index, std::u16string caption)
         : form_(form), index_(index), caption_(std::move(caption))
@@ -44,8 +44,9 @@ public:
 
 private:
     friend class InMemoryForm;
+    void SetTabStop(bool) override {} // no focus in memory
+
     InMemoryForm& form_;
-    form::OptionGroup<InMemoryOption> group_;
     form::Index index_;
     std::u16string caption_;
     bool value_ = false;
@@ -73,8 +74,6 @@ public:
     // `description` must outlive the form.
     explicit InMemoryForm(const form::FormDescription& description);
 
-    void Connect(form::ClickSink& sink) { sink_ = &sink; }
-
     // The same elements, with their in-memory operations.
     InMemoryListBox& List1(form::Index index) override { return form::ElementAt(plan_, lists_, u"List1", index); }
     InMemoryOption& Option1(form::Index index) override { return form::ElementAt(plan_, options_, u"Option1", index); }
@@ -87,8 +86,6 @@ public:
 private:
     friend class InMemoryOption;
     void RaiseOptionClick(form::Index index);
-
-    form::ClickSink* sink_ = nullptr;
 };
 
 } // namespace ribi::testing

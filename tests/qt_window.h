@@ -1,33 +1,30 @@
 #pragma once
 
-// The real Qt window with its handlers, as the program builds it, and the
-// input a user gives it.
+// The real Qt window with its handlers, as the program builds it, driven
+// by mouse and keyboard as a pupil drives it.
 
 #include "form/qt/list_box_widget.h"
 #include "form/qt/option_widget.h"
 #include "form/qt/output_box_widget.h"
 #include "form/qt/qt_form.h"
+#include "form/qt/qt_text.h"
 #include "selection/handlers.h"
 #include "tests/counting_sink.h"
 #include "tests/recorded_diagnostics.h"
 #include "tests/window_driver.h"
 #include "window/main_form.h"
 
+#include <QScrollBar>
 #include <QTest>
+
+#include <utility>
 
 namespace ribi::testing {
 
-class QtWindow {
+class QtWindow final : public RealWindowDriver {
 public:
     // `description` must outlive the window.
-    explicit QtWindow(const form::FormDescription& description = window::MainFormDescription())
-        : form(description), handlers(form, diagnostics), clicks(handlers)
-    {
-        form.Connect(clicks);
-        form.show();
-        form.activateWindow();
-        (void)QTest::qWaitForWindowActive(&form);
-    }
+    explicit QtWindow(const form::FormDescription& description = window::MainFormDescription());
 
     // The window itself for an empty name.
     template <typename T = QWidget> T* Control(std::u16string_view name, form::Index index = 0)
@@ -39,36 +36,56 @@ public:
     form::qt::OptionWidget* Option(form::Index index) { return Control<form::qt::OptionWidget>(u"Option1", index); }
     form::qt::OutputBoxWidget* Output() { return Control<form::qt::OutputBoxWidget>(u"Text1", 0); }
 
-    QPoint ItemCentre(int row)
-    {
-        Names()->scrollToItem(Names()->item(row));
-        return Names()->visualItemRect(Names()->item(row)).center();
-    }
-    void ClickItem(int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseClick(Names()->viewport(), button, {}, ItemCentre(row));
-    }
-    // Far right in the option's rectangle, away from its circle and caption.
-    void ClickOption(form::Index index, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const Point at = OptionClickPoint({Option(index)->width(), Option(index)->height()});
-        QTest::mouseClick(Option(index), button, {}, QPoint(at.x, at.y));
-    }
-    // The widget keys go to: the window itself while none of its controls has the focus.
-    QWidget* Focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &form; }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Focused(), key, modifiers); }
-    // Types at the end of the output box, Enter for each line break.
-    void TypeIntoOutput(std::u16string_view text);
-    // As a keyboard types: Enter for each line break ("\r\n", "\r" or "\n").
-    void Type(std::u16string_view text);
-    // Puts `text` on the clipboard and presses Ctrl+V.
-    void Paste(std::u16string_view text);
-    std::u16string Shown() { return form.Text1(0).Text(); }
+    std::u16string OutputText() override { return form.Text1(0).Text(); }
+    selection::ClickGuard Guard() override { return handlers.Guard(); }
+    void Click(ControlId control, Point at, Button button = Button::Left) override;
+    void DoubleClick(ControlId control, Point at) override;
+    void Drag(ControlId control, Point from, Point to) override;
+    void Press(Key key, Modifier held = Modifier::None) override;
+    void Focus(ControlId control) override { Widget(control)->setFocus(Qt::TabFocusReason); }
+    std::u16string Focused() override;
+    Rect RowRect(form::Index row) override;
+    Point Size(ControlId control) override { return {Surface(control)->width(), Surface(control)->height()}; }
+    Rect Bounds(ControlId control) override;
+    ControlId ParentOf(ControlId control) override { return IdOf(Widget(control)->parentWidget()); }
+    bool IsShown(ControlId control) override { return Widget(control)->isVisible(); }
+    bool IsTabStop(ControlId control) override { return (Widget(control)->focusPolicy() & Qt::TabFocus) != 0; }
+    std::vector<std::u16string> Items(ControlId list) override;
+    Rgb Pixel(ControlId control, Point at) override;
+    Font FontOf(ControlId control) override;
+    std::u16string Title() override { return form::qt::FromQString(form.windowTitle()); }
+    bool IsResizable() override { return form.minimumSize() != form.maximumSize(); }
+    TextSelection OutputSelection() override;
+    int OutputLines() override;
+    // The plain text editor scrolls by lines.
+    int FirstVisibleOutputLine() override { return Output()->verticalScrollBar()->value(); }
+    bool OutputOverflows() override { return Output()->verticalScrollBar()->maximum() > 0; }
+    form::Index SelectedOption() override;
+    bool TypeSelected(form::Index index) override { return Option(index)->isChecked(); }
+    form::Index SelectedRow() override { return form.List1(0).ListIndex(); }
+    bool IsOpen() override { return form.isVisible(); }
+    int ListClicks() override { return clicks.listClicks; }
+    int OptionClicks() override { return clicks.optionClicks; }
 
     RecordedDiagnostics diagnostics;
     form::qt::QtForm form;
     selection::Handlers handlers;
     CountingSink clicks;
+
+private:
+    void TypeCharacters(std::u16string_view text) override;
+    void PutOnClipboard(std::u16string_view text) override;
+
+    QWidget* Widget(ControlId control) { return Control(control.name, control.index); }
+    // The widget whose pixels a control's points are in: a list's rows are in its viewport.
+    QWidget* Surface(ControlId control);
+    // The widget a press at `at` reaches, and the point in its own pixels;
+    // a point in the window reaches the deepest widget there.
+    std::pair<QWidget*, QPoint> Target(ControlId control, Point at);
+    // The control a widget is, kWindow for any other.
+    ControlId IdOf(const QWidget* widget);
+
+    const form::FormDescription& description_;
 };
 
 } // namespace ribi::testing

@@ -1,6 +1,5 @@
 // Behaviour of the main window after clicks, for every binding.
 
-#include "catalogue/catalogue.h"
 #include "tests/expected_output.h"
 #include "tests/window_driver.h"
 
@@ -28,14 +27,6 @@ const std::u16string kSchoolingListing = u"Посочен тип риба: Па�
                                          u"Включва видове: \r\n"
                                          u"костур\r\nпаламуд\r\nсардина\r\nсафрид\r\nскумрия\r\n"
                                          u"сьомга\r\nтон\r\nхамсия\r\nхеринга\r\nцаца\r\n";
-
-TEST_P(SelectionBehaviour, FirstViewShowsTaskStatementWithNothingSelected)
-{
-    EXPECT_EQ(window->OutputText(), catalogue::TaskStatement());
-    EXPECT_FALSE(window->TypeSelected(kNonSchooling));
-    EXPECT_FALSE(window->TypeSelected(kSchooling));
-    EXPECT_EQ(window->Guard(), ClickGuard::Idle);
-}
 
 TEST_P(SelectionBehaviour, SpeciesClickShowsNameTypeAndDescriptionAndMarksType)
 {

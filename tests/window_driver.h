@@ -12,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace ribi::testing {
 
@@ -29,26 +31,30 @@ public:
     virtual selection::ClickGuard Guard() = 0;
 };
 
-struct DriverFactory {
+// Makes a binding's window over `description`, which must outlive it.
+template <typename Window> struct Factory {
     const char* name;
-    std::unique_ptr<WindowDriver> (*make)();
+    std::unique_ptr<Window> (*make)(const form::FormDescription& description);
 };
+using DriverFactory = Factory<WindowDriver>;
 
-class SelectionBehaviour : public ::testing::TestWithParam<DriverFactory> {
-protected:
-    void SetUp() override { window = GetParam().make(); }
-    std::unique_ptr<WindowDriver> window;
-};
-
-inline void PrintTo(const DriverFactory& factory, std::ostream* out)
+// Also names the instantiations, with ::testing::PrintToStringParamName.
+template <typename Window> void PrintTo(const Factory<Window>& factory, std::ostream* out)
 {
     *out << factory.name;
 }
 
-inline std::string DriverName(const ::testing::TestParamInfo<DriverFactory>& info)
+// What a binding's test file gives its factories.
+template <typename Driver, typename Window> std::unique_ptr<Window> Make(const form::FormDescription& description)
 {
-    return info.param.name;
+    return std::make_unique<Driver>(description);
 }
+
+class SelectionBehaviour : public ::testing::TestWithParam<DriverFactory> {
+protected:
+    void SetUp() override { window = GetParam().make(window::MainFormDescription()); }
+    std::unique_ptr<WindowDriver> window;
+};
 
 enum class Button { Left, Right };
 enum class Key {
@@ -71,8 +77,10 @@ enum class Key {
     C,
     V,
     X,
-    Z,
+    Z
 };
+// For the drivers' tables of their toolkit's keys, in Key's order.
+inline constexpr std::size_t kKeyCount = static_cast<std::size_t>(Key::Z) + 1;
 enum class Modifier { None, Shift, Control };
 
 // In a control's own client pixels; a list's are those of its rows' area.
@@ -92,6 +100,40 @@ struct Rect {
 inline std::ostream& operator<<(std::ostream& out, const Rect& r)
 {
     return out << '{' << r.left << ", " << r.top << ", " << r.width << ", " << r.height << '}';
+}
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+    bool operator==(const Rgb&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Rgb& c)
+{
+    return out << "rgb(" << c.red << ", " << c.green << ", " << c.blue << ')';
+}
+
+// A control's font as the toolkit holds it; a toolkit without character
+// sets has no charset.
+struct Font {
+    std::u16string family;
+    int pixelHeight;
+    int weight;
+    std::optional<int> charset;
+    bool plain; // neither italic, underlined nor struck out
+};
+
+// The output box's selection in code units of its text; start == end is the caret alone.
+struct TextSelection {
+    int start;
+    int end;
+    bool operator==(const TextSelection&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const TextSelection& s)
+{
+    return out << '[' << s.start << ", " << s.end << ')';
 }
 
 // A control of the main window by its array name and Index.
@@ -115,6 +157,13 @@ inline std::u16string ControlName(ControlId control)
     return form::ElementId(control.name, control.index);
 }
 
+// The same for a test's message; control names are ASCII.
+inline std::string Narrow(ControlId control)
+{
+    const std::u16string name = ControlName(control);
+    return {name.begin(), name.end()};
+}
+
 // Where the tests click an option of `size`: far right in its rectangle,
 // away from its circle and caption.
 inline Point OptionClickPoint(Point size)
@@ -131,18 +180,32 @@ public:
     virtual void Drag(ControlId control, Point from, Point to) = 0;
     // Pressed and released on the control with the focus.
     virtual void Press(Key key, Modifier held = Modifier::None) = 0;
-    // As the keyboard delivers it to the control with the focus, Enter for a line break.
-    virtual void Type(std::u16string_view text) = 0;
-    // Put on the clipboard, then Ctrl+V on the control with the focus.
-    virtual void Paste(std::u16string_view text) = 0;
     virtual void Focus(ControlId control) = 0;
     // ControlName of the control with the focus, empty when none of the window's has it.
     virtual std::u16string Focused() = 0;
-    // The centre of a names list row, scrolled into view first.
-    virtual Point RowCentre(form::Index row) = 0;
+    // A names list row in its rows' pixels, scrolled into view first.
+    virtual Rect RowRect(form::Index row) = 0;
     virtual Point Size(ControlId control) = 0;
     // All of the control, its border and scroll bar too, in the window's client pixels.
     virtual Rect Bounds(ControlId control) = 0;
+    // The control it lies in: a frame, or kWindow.
+    virtual ControlId ParentOf(ControlId control) = 0;
+    virtual bool IsShown(ControlId control) = 0;
+    // Tab can reach it.
+    virtual bool IsTabStop(ControlId control) = 0;
+    virtual std::vector<std::u16string> Items(ControlId list) = 0;
+    // The colour shown at `at`, in the control's own pixels as for Click.
+    virtual Rgb Pixel(ControlId control, Point at) = 0;
+    virtual Font FontOf(ControlId control) = 0;
+    virtual std::u16string Title() = 0;
+    // The pupil can drag the window's edges or maximise it.
+    virtual bool IsResizable() = 0;
+    virtual TextSelection OutputSelection() = 0;
+    // The output box's lines, a wrapped line once for each row it takes.
+    virtual int OutputLines() = 0;
+    virtual int FirstVisibleOutputLine() = 0;
+    // Its lines are more than it shows at once.
+    virtual bool OutputOverflows() = 0;
     // -1 while none is selected.
     virtual form::Index SelectedOption() = 0;
     virtual form::Index SelectedRow() = 0;
@@ -152,19 +215,49 @@ public:
     virtual int ListClicks() = 0;
     virtual int OptionClicks() = 0;
 
+    Point RowCentre(form::Index row)
+    {
+        const Rect r = RowRect(row);
+        return {r.left + r.width / 2, r.top + r.height / 2};
+    }
     void ClickSpecies(form::Index row) override { Click(kNames, RowCentre(row)); }
     void ClickType(form::Index index) override { ClickOption(index); }
     void ClickOption(form::Index index, Button button = Button::Left)
     {
         Click(OptionId(index), OptionClickPoint(Size(OptionId(index))), button);
     }
+    // As the keyboard delivers it to the control with the focus: Enter for
+    // each line break ("\r\n", "\r" or "\n").
+    void Type(std::u16string_view text)
+    {
+        while (!text.empty()) {
+            const std::size_t line = text.find_first_of(u"\r\n");
+            TypeCharacters(text.substr(0, line));
+            if (line == std::u16string_view::npos) return;
+            Press(Key::Enter);
+            text.remove_prefix(line + (text.substr(line, 2) == u"\r\n" ? 2 : 1));
+        }
+    }
+    void TypeIntoOutput(std::u16string_view text) override
+    {
+        Focus(kOutput);
+        Press(Key::End, Modifier::Control);
+        Type(text);
+    }
+    // Put on the clipboard, then Ctrl+V on the control with the focus.
+    void Paste(std::u16string_view text)
+    {
+        PutOnClipboard(text);
+        Press(Key::V, Modifier::Control);
+    }
+
+protected:
+    // Text without line breaks, as the keyboard types it.
+    virtual void TypeCharacters(std::u16string_view text) = 0;
+    virtual void PutOnClipboard(std::u16string_view text) = 0;
 };
 
-struct RealDriverFactory {
-    const char* name;
-    // `description` must outlive the window.
-    std::unique_ptr<RealWindowDriver> (*make)(const form::FormDescription& description);
-};
+using RealDriverFactory = Factory<RealWindowDriver>;
 
 class WindowBehaviour : public ::testing::TestWithParam<RealDriverFactory> {
 protected:
@@ -174,25 +267,5 @@ protected:
 
 // Long runs of random actions; each makes its own windows.
 class RandomUserActions : public ::testing::TestWithParam<RealDriverFactory> {};
-
-inline void PrintTo(const RealDriverFactory& factory, std::ostream* out)
-{
-    *out << factory.name;
-}
-
-inline std::string RealDriverName(const ::testing::TestParamInfo<RealDriverFactory>& info)
-{
-    return info.param.name;
-}
-
-// What a binding's driver file gives the two factories.
-template <typename Driver> std::unique_ptr<WindowDriver> MainWindowDriver()
-{
-    return std::make_unique<Driver>(window::MainFormDescription());
-}
-template <typename Driver> std::unique_ptr<RealWindowDriver> RealDriverFor(const form::FormDescription& description)
-{
-    return std::make_unique<Driver>(description);
-}
 
 } // namespace ribi::testing

@@ -23,6 +23,7 @@ FormDescription Build()
     constexpr Colour kFrame{0x0080FF80};
     constexpr Colour kOptions{0x000080FF};
     constexpr Colour kNames{0x00808080};
+    constexpr Colour kText{0x00000000};
     const auto& captions = catalogue::TypeCaptions();
 
     using K = ControlKind;
@@ -32,6 +33,7 @@ FormDescription Build()
         .clientWidth = 7035,
         .clientHeight = 5175,
         .background = kWindow,
+        .foreground = kText,
         .font = {.family = u"Times New Roman", .pointSize = 12, .weight = 400, .charset = 204},
         .controls = {},
     };

@@ -1,13 +1,14 @@
-// The browser program: the main window on the page's DOM. The page's
-// script creates one MainWindow as soon as the module is ready and keeps
-// it for the page's life.
+// The browser program: the main window on the page's DOM. It takes over
+// the window drawn into the page when the page was built (or builds it,
+// where the page holds none) and lives as long as the page.
 
 #include "form/web/web_form.h"
 #include "selection/handlers.h"
 #include "window/main_form.h"
 
-#include <emscripten/bind.h>
+#include <emscripten/val.h>
 
+#include <string>
 #include <string_view>
 
 namespace ribi::window {
@@ -28,13 +29,8 @@ public:
         : form_(MainFormDescription(), emscripten::val::global("document")["body"]), handlers_(form_, diagnostics_)
     {
         form_.Connect(handlers_);
+        form_.AcceptInput();
     }
-
-    // What the tests read: the output box's Text as the handlers keep it,
-    // and the state between clicks.
-    std::u16string OutputText() { return form_.Text1(0).Text(); }
-    int Guard() const { return static_cast<int>(handlers_.Guard()); }
-    int SpeciesShown() { return form_.List1(0).ListIndex(); }
 
 private:
     form::web::WebForm form_;
@@ -42,14 +38,12 @@ private:
     selection::Handlers handlers_;
 };
 
-EMSCRIPTEN_BINDINGS(ribi_main_window)
-{
-    emscripten::class_<MainWindow>("MainWindow")
-        .constructor<>()
-        .function("outputText", &MainWindow::OutputText)
-        .function("guard", &MainWindow::Guard)
-        .function("speciesShown", &MainWindow::SpeciesShown);
-}
-
 } // namespace
 } // namespace ribi::window
+
+int main()
+{
+    // The page's events call into the window after main has returned to the
+    // browser. The program never exits, so the window is never destroyed.
+    static const ribi::window::MainWindow window;
+}

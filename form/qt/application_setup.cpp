@@ -15,9 +15,10 @@ ApplicationSetup::ApplicationSetup(QApplication& application)
 
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     QLocale::setDefault(bulgarian);
-    translationsLoaded_ = qtTexts_.load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"),
-                                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (translationsLoaded_) QApplication::installTranslator(&qtTexts_);
+    // Without Qt's translations installed, its texts stay English.
+    if (qtTexts_.load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts_);
 }
 
 ApplicationSetup::~ApplicationSetup()

@@ -17,11 +17,8 @@ public:
     ApplicationSetup(const ApplicationSetup&) = delete;
     ApplicationSetup& operator=(const ApplicationSetup&) = delete;
 
-    bool TranslationsLoaded() const { return translationsLoaded_; }
-
 private:
     QTranslator qtTexts_;
-    bool translationsLoaded_ = false;
 };
 
 } // namespace ribi::form::qt

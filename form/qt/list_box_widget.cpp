@@ -13,7 +13,8 @@
 namespace ribi::form::qt {
 
 ListBoxWidget::ListBoxWidget(QWidget* parent, std::function<void()> raiseClick)
-    : QListWidget(parent), raiseClick_(std::move(raiseClick))
+    : QListWidget(parent), clicks_(*this, std::move(raiseClick),
+                                   [this](Index row) { setCurrentRow(row, QItemSelectionModel::ClearAndSelect); })
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
@@ -43,9 +44,7 @@ std::u16string ListBoxWidget::List(Index position) const
 
 void ListBoxWidget::ChooseRow(int row)
 {
-    if (row < 0 || row >= count()) return;
-    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    RaiseClick(); // even on the item already selected
+    if (row >= 0 && row < count()) clicks_.Choose(static_cast<Index>(row));
 }
 
 // Qt makes the first row current when the list gets the focus, and tells
@@ -72,52 +71,50 @@ void ListBoxWidget::focusInEvent(QFocusEvent* event)
         });
 }
 
+// Another window or a popup took the mouse in the middle of a press. (A
+// widget going away loses the focus too, for another reason.)
+void ListBoxWidget::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) clicks_.Cancelled();
+}
+
+// Qt's view goes on seeing the presses for its own tracking and scrolling
+// during a drag; the rule has the last word on the selection.
 void ListBoxWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->accept(); // a right or middle click selects nothing
-        return;
-    }
-    const bool onItem = indexAt(event->position().toPoint()).isValid();
+    event->accept(); // a right or middle press, or one on no item, selects nothing
+    if (event->button() != Qt::LeftButton || RowAt(*event) < 0) return;
     QListWidget::mousePressEvent(event);
-    if (onItem) RaiseClick(); // even on the item already selected
+    clicks_.Press(RowAt(*event));
 }
 
 void ListBoxWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton)) {
-        QListWidget::mouseMoveEvent(event);
-        return;
-    }
-    ClickOnChange([&] { QListWidget::mouseMoveEvent(event); });
+    QListWidget::mouseMoveEvent(event);
+    if (event->buttons() & Qt::LeftButton) clicks_.Move(RowAt(*event));
 }
 
 void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
-        return;
-    }
-    // A drag may end on a row that auto-scrolling selected after the last move.
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
     QListWidget::mouseReleaseEvent(event);
-    if (clicks_.IsNew(ListIndex())) RaiseClick();
+    clicks_.Release();
 }
 
-// The second press of a double click is not a second Click, unless it
-// landed on another item.
 void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && index.isValid() && index.row() != ListIndex()) {
-        mousePressEvent(event);
-        return;
-    }
     event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    clicks_.SecondPress(RowAt(*event));
+    if (clicks_.Pressed()) QListWidget::mousePressEvent(event);
 }
 
 void ListBoxWidget::keyPressEvent(QKeyEvent* event)
 {
-    ClickOnChange([&] { QListWidget::keyPressEvent(event); });
+    QListWidget::keyPressEvent(event);
+    clicks_.KeySelected();
 }
 
 // Single selection as on the classic platform: Ctrl or Shift with a click
@@ -127,16 +124,10 @@ QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(const QModel
     return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
 }
 
-template <typename Handle> void ListBoxWidget::ClickOnChange(Handle handle)
+Index ListBoxWidget::RowAt(const QMouseEvent& event) const
 {
-    handle();
-    if (clicks_.IsNew(ListIndex())) RaiseClick();
-}
-
-void ListBoxWidget::RaiseClick()
-{
-    clicks_.Raised(ListIndex());
-    raiseClick_();
+    const QModelIndex index = indexAt(event.position().toPoint());
+    return index.isValid() ? static_cast<Index>(index.row()) : Index{-1};
 }
 
 } // namespace ribi::form::qt

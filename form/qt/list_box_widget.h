@@ -1,8 +1,8 @@
 #pragma once
 
 // A list box as the classic platform had it: single selection, never
-// sorted, and a Click for each left click on an item (even the selected
-// one) and for each change of the selection by the keyboard or a drag.
+// sorted, its mouse and keys following the list's rule (ListClickRule).
+// Qt's own view keeps the hit testing, the painting and the scrolling.
 
 #include "form/controls.h"
 #include "form/list_click_rule.h"
@@ -27,6 +27,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -35,11 +36,8 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
 
 private:
-    // Runs `handle`, then raises Click if it selected a new row.
-    template <typename Handle> void ClickOnChange(Handle handle);
-    void RaiseClick();
+    Index RowAt(const QMouseEvent& event) const;
 
-    std::function<void()> raiseClick_;
     ListClickRule clicks_;
 };
 

@@ -15,12 +15,6 @@ OptionWidget::OptionWidget(QWidget* frame, const QString& caption, std::function
     connect(this, &QAbstractButton::toggled, this, [this] { UpdateTabStops(); });
 }
 
-void OptionWidget::Group(const std::vector<OptionWidget*>& options)
-{
-    for (auto* option : options) option->group_ = OptionGroup<OptionWidget>(options);
-    if (!options.empty()) options.front()->UpdateTabStops();
-}
-
 std::u16string OptionWidget::Caption() const
 {
     return FromQString(text());
@@ -51,7 +45,7 @@ void OptionWidget::keyPressEvent(QKeyEvent* event)
     const bool forward = event->key() == Qt::Key_Down || event->key() == Qt::Key_Right;
     const bool back = event->key() == Qt::Key_Up || event->key() == Qt::Key_Left;
     OptionWidget* next =
-        (forward || back) && event->modifiers() == Qt::NoModifier ? group_.Step(this, forward) : nullptr;
+        (forward || back) && event->modifiers() == Qt::NoModifier ? OwnGroup().Step(this, forward) : nullptr;
     if (!next) {
         QRadioButton::keyPressEvent(event);
         return;
@@ -88,10 +82,10 @@ void OptionWidget::mouseReleaseEvent(QMouseEvent* event)
     QRadioButton::mouseReleaseEvent(event);
 }
 
-void OptionWidget::UpdateTabStops()
+// Only the group's tab stop takes Tab; arrow keys move among the others.
+void OptionWidget::SetTabStop(bool tabStop)
 {
-    const OptionWidget* stop = group_.TabStop();
-    for (auto* option : group_.Members()) option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace ribi::form::qt

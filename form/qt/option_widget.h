@@ -7,23 +7,17 @@
 // click is delivered; here that paint waits for the event loop, so that a
 // click costs no more than the output it writes.
 
-#include "form/controls.h"
 #include "form/option_group.h"
 
 #include <QRadioButton>
 
 #include <functional>
-#include <vector>
 
 namespace ribi::form::qt {
 
-class OptionWidget final : public QRadioButton, public OptionButton {
+class OptionWidget final : public QRadioButton, public GroupedOptionButton<OptionWidget> {
 public:
     OptionWidget(QWidget* frame, const QString& caption, std::function<void()> raiseClick);
-
-    // The options of one frame, in Index order; arrow keys move among them
-    // and only the group's tab stop takes Tab.
-    static void Group(const std::vector<OptionWidget*>& options);
 
     std::u16string Caption() const override;
     bool Value() const override { return isChecked(); }
@@ -36,10 +30,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void UpdateTabStops();
+    void SetTabStop(bool tabStop) override;
 
     std::function<void()> raiseClick_;
-    OptionGroup<OptionWidget> group_;
 };
 
 } // namespace ribi::form::qt

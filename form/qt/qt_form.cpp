@@ -9,8 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include <optional>
-
 namespace ribi::form::qt {
 namespace {
 
@@ -71,7 +69,7 @@ QtForm::QtForm(const FormDescription& description) : PlannedControls(description
     setFixedSize(TwipsToPixels(description.clientWidth), TwipsToPixels(description.clientHeight));
 
     for (Position position = 0; position < plan_.Count(); ++position) Build(position);
-    for (const auto& group : OptionGroups()) OptionWidget::Group(group);
+    GroupOptions();
 
     const auto& tabOrder = plan_.TabOrder();
     for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(widgets_[tabOrder[i - 1]], widgets_[tabOrder[i]]);
@@ -98,20 +96,16 @@ void QtForm::Build(Position position)
         widget = new QGroupBox(ToQString(control.text), parent);
         break;
     case ControlKind::OptionButton: {
-        const Index index = control.index;
-        auto* option = new OptionWidget(parent, ToQString(control.text), [this, index] {
-            Deliver([index](ClickSink& sink) { sink.OptionClick(index); });
-        });
+        auto* option =
+            new OptionWidget(parent, ToQString(control.text), ClickOf(&ClickSink::OptionClick, control.index));
         options_[position] = option;
         widget = option;
         break;
     }
     case ControlKind::ListBox: {
-        const Index index = control.index;
-        auto* list =
-            new ListBoxWidget(parent, [this, index] { Deliver([index](ClickSink& sink) { sink.ListClick(index); }); });
+        auto* list = new ListBoxWidget(parent, ClickOf(&ClickSink::ListClick, control.index));
         for (auto item : control.items) list->addItem(ToQString(item));
-        if (control.hasBackground) FillList(list, control.background, control.foreground);
+        if (control.hasBackground) FillList(list, control.background, plan_.Description().foreground);
         lists_[position] = list;
         widget = list;
         break;
@@ -129,7 +123,7 @@ void QtForm::Build(Position position)
     widget->setGeometry(Pixels(control.bounds));
     if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
     if (control.hasBackground && control.kind != ControlKind::ListBox)
-        Fill(widget, control.background, control.foreground);
+        Fill(widget, control.background, plan_.Description().foreground);
     if (!control.visible) {
         widget->setFocusPolicy(Qt::NoFocus);
         widget->hide();
@@ -140,16 +134,6 @@ void QtForm::Build(Position position)
 QString QtForm::ObjectName(std::u16string_view name, Index index)
 {
     return ToQString(ElementId(name, index));
-}
-
-// The output box reaches the screen once, when the outermost click is done.
-template <typename Call> void QtForm::Deliver(Call call)
-{
-    if (!sink_) return;
-    std::optional<RefreshOnce::Hold> refreshOnce;
-    if (const auto output = plan_.Element(u"Text1", 0); output && texts_[*output])
-        refreshOnce.emplace(texts_[*output]->Refreshing());
-    call(*sink_);
 }
 
 } // namespace ribi::form::qt

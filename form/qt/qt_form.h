@@ -19,17 +19,13 @@ public:
     // `description` must outlive the form.
     explicit QtForm(const FormDescription& description);
 
-    void Connect(ClickSink& sink) { sink_ = &sink; }
-
     // Each control's object name is its array name and Index: "Option1_0".
     static QString ObjectName(std::u16string_view name, Index index);
 
 private:
     void Build(Position position);
-    template <typename Call> void Deliver(Call call);
 
     std::vector<QWidget*> widgets_; // by the control's position in the plan
-    ClickSink* sink_ = nullptr;
 };
 
 } // namespace ribi::form::qt

@@ -1,5 +1,7 @@
 #include "form/web/dom_element.h"
 
+#include "form/web/web_text.h"
+
 namespace ribi::form::web {
 
 using emscripten::val;
@@ -9,6 +11,15 @@ val AppendElement(const val& parent, const char* tag)
     val element = val::global("document").call<val>("createElement", val(tag));
     parent.call<void>("appendChild", element);
     return element;
+}
+
+PageElement ObtainElement(const val& parent, const char* tag, std::u16string_view id)
+{
+    val element = val::global("document").call<val>("getElementById", ToJs(id));
+    if (!element.isNull()) return {element, false};
+    element = AppendElement(parent, tag);
+    element.set("id", ToJs(id));
+    return {element, true};
 }
 
 std::string CssPixels(int pixels)

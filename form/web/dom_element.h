@@ -1,6 +1,7 @@
 #pragma once
 
-// Building page elements: creating them and placing them in CSS pixels.
+// Building page elements: creating or finding them, and placing them in CSS
+// pixels.
 
 #include "form/form_description.h"
 
@@ -13,6 +14,15 @@ namespace ribi::form::web {
 
 // A new element `tag` appended to `parent`.
 emscripten::val AppendElement(const emscripten::val& parent, const char* tag);
+
+// The element with `id`: the one the page holds already (the window drawn
+// into the page when it was built), or else a new element `tag` with that
+// id appended to `parent`. Only a new one needs filling.
+struct PageElement {
+    emscripten::val element;
+    bool created;
+};
+PageElement ObtainElement(const emscripten::val& parent, const char* tag, std::u16string_view id);
 
 // A length in CSS pixels: "12px".
 std::string CssPixels(int pixels);

@@ -19,11 +19,12 @@ constexpr char kPositionProperty[] = "ribiPosition";
 
 } // namespace
 
-ListBoxElement::ListBoxElement(val element, const std::vector<std::u16string_view>& items, bool shown,
+ListBoxElement::ListBoxElement(val element, bool drawn, const std::vector<std::u16string_view>& items, bool shown,
                                std::function<void()> raiseClick)
-    : element_(std::move(element)), raiseClick_(std::move(raiseClick)),
+    : element_(std::move(element)), clicks_(*this, std::move(raiseClick), [this](Index row) { Select(row, false); }),
       mouseDown_([this](const val& e) { MouseDown(e); }), mouseMove_([this](const val& e) { MouseMove(e); }),
-      mouseUp_([this](const val& e) { MouseUp(e); }), keyDown_([this](const val& e) { KeyDown(e); })
+      mouseUp_([this](const val& e) { MouseUp(e); }), keyDown_([this](const val& e) { KeyDown(e); }),
+      blur_([this](const val&) { clicks_.Cancelled(); })
 {
     items_.assign(items.begin(), items.end());
     if (!shown) {
@@ -31,25 +32,30 @@ ListBoxElement::ListBoxElement(val element, const std::vector<std::u16string_vie
         element_.set("hidden", true);
         return;
     }
-    element_.call<void>("setAttribute", val("role"), val("listbox"));
-    element_["classList"].call<void>("add", val("ribi-list"));
+    if (!drawn) {
+        element_.call<void>("setAttribute", val("role"), val("listbox"));
+        element_["classList"].call<void>("add", val("ribi-list"));
+        element_.set("tabIndex", 0);
+    }
     const std::u16string id = FromJs(element_["id"]);
     Index position = 0;
     for (const auto item : items) {
-        val row = AppendElement(element_, "div");
-        row.set("id", ToJs(ElementId(id, position)));
-        row.call<void>("setAttribute", val("role"), val("option"));
-        row.call<void>("setAttribute", val("aria-selected"), val("false"));
-        row.set("textContent", ToJs(item));
-        row.set(kPositionProperty, position);
-        rows_.push_back(row);
+        PageElement row = ObtainElement(element_, "div", ElementId(id, position));
+        if (row.created) {
+            row.element.call<void>("setAttribute", val("role"), val("option"));
+            row.element.call<void>("setAttribute", val("aria-selected"), val("false"));
+            row.element.set("textContent", ToJs(item));
+        }
+        row.element.set(kPositionProperty, position);
+        rows_.push_back(row.element);
         ++position;
     }
-    element_.set("tabIndex", 0);
     mouseDown_.ListenTo(element_, "mousedown");
     mouseMove_.ListenTo(element_, "mousemove");
-    mouseUp_.ListenTo(element_, "mouseup");
+    // A drag may end anywhere on the page.
+    mouseUp_.ListenTo(val::global("document"), "mouseup");
     keyDown_.ListenTo(element_, "keydown");
+    blur_.ListenTo(element_, "blur");
 }
 
 Index ListBoxElement::ListCount() const
@@ -78,32 +84,23 @@ Index ListBoxElement::ItemAt(const val& event)
 void ListBoxElement::MouseDown(const val& event)
 {
     if (event["button"].as<int>() != kLeftButton) return; // a right or middle press selects nothing
-    const Index position = ItemAt(event);
-    if (position < 0) return;
-    dragging_ = true;
-    const bool secondOfDoubleClick = event["detail"].as<int>() == 2 && position == selected_;
-    if (secondOfDoubleClick) return;
-    Select(position, false);
-    RaiseClick(); // even on the item already selected
+    if (event["detail"].as<int>() == 2)
+        clicks_.SecondPress(ItemAt(event));
+    else
+        clicks_.Press(ItemAt(event));
 }
 
 void ListBoxElement::MouseMove(const val& event)
 {
-    if ((event["buttons"].as<int>() & kLeftButtonHeld) == 0) {
-        dragging_ = false;
-        return;
-    }
-    const Index position = ItemAt(event);
-    if (!dragging_ || position < 0 || position == selected_) return;
-    Select(position, false);
-    if (clicks_.IsNew(selected_)) RaiseClick();
+    if ((event["buttons"].as<int>() & kLeftButtonHeld) == 0)
+        clicks_.Cancelled(); // released where the page did not see it
+    else
+        clicks_.Move(ItemAt(event));
 }
 
 void ListBoxElement::MouseUp(const val& event)
 {
-    if (event["button"].as<int>() != kLeftButton || !dragging_) return;
-    dragging_ = false;
-    if (clicks_.IsNew(selected_)) RaiseClick();
+    if (event["button"].as<int>() == kLeftButton) clicks_.Release();
 }
 
 // The item an arrow, page or end key moves to, or -1 for another key.
@@ -151,7 +148,7 @@ void ListBoxElement::KeyDown(const val& event)
     event.call<void>("preventDefault");
     if (target == selected_) return;
     Select(target, true);
-    if (clicks_.IsNew(selected_)) RaiseClick();
+    clicks_.KeySelected();
 }
 
 void ListBoxElement::Select(Index position, bool scroll)
@@ -179,12 +176,6 @@ void ListBoxElement::ScrollToSelection()
         element_.set("scrollTop", top);
     else if (top + rowHeight > scroll + height)
         element_.set("scrollTop", top - (wholeRows - 1) * rowHeight);
-}
-
-void ListBoxElement::RaiseClick()
-{
-    clicks_.Raised(selected_);
-    raiseClick_();
 }
 
 } // namespace ribi::form::web

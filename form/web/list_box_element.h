@@ -1,9 +1,8 @@
 #pragma once
 
 // A list box as the classic platform had it, as an ARIA listbox: single
-// selection, never sorted, and a Click for each left press on an item (even
-// the selected one), for each change of the selection by the keyboard or a
-// drag, but not for the second press of a double click on the same item.
+// selection, never sorted, its mouse and keys following the list's rule
+// (ListClickRule).
 
 #include "form/controls.h"
 #include "form/list_click_rule.h"
@@ -20,8 +19,9 @@ namespace ribi::form::web {
 
 class ListBoxElement final : public ListBox {
 public:
-    // Fills `element` with `items`. A hidden list takes no input.
-    ListBoxElement(emscripten::val element, const std::vector<std::u16string_view>& items, bool shown,
+    // Fills `element` with `items`, or takes them over where the page
+    // holds them `drawn` already. A hidden list takes no input.
+    ListBoxElement(emscripten::val element, bool drawn, const std::vector<std::u16string_view>& items, bool shown,
                    std::function<void()> raiseClick);
 
     Index ListCount() const override;
@@ -41,19 +41,17 @@ private:
     // scrolled into view.
     void Select(Index position, bool scroll);
     void ScrollToSelection();
-    void RaiseClick();
 
     emscripten::val element_;
     std::vector<std::u16string> items_;
     std::vector<emscripten::val> rows_;
-    std::function<void()> raiseClick_;
     Index selected_ = -1;
     ListClickRule clicks_;
-    bool dragging_ = false;
     DomListener mouseDown_;
     DomListener mouseMove_;
     DomListener mouseUp_;
     DomListener keyDown_;
+    DomListener blur_;
 };
 
 } // namespace ribi::form::web

@@ -3,26 +3,30 @@
 #include "form/web/dom_element.h"
 #include "form/web/web_text.h"
 
+#include <string>
+
 namespace ribi::form::web {
 
 using emscripten::val;
 
 namespace {
 
-val Region(const val& parent)
+val Region(const val& parent, char16_t number)
 {
-    val region = AppendElement(parent, "div");
-    region.call<void>("setAttribute", val("role"), val("status"));
-    region.call<void>("setAttribute", val("aria-live"), val("polite"));
-    region.call<void>("setAttribute", val("aria-atomic"), val("true"));
-    region["classList"].call<void>("add", val("ribi-announcement"));
-    return region;
+    const PageElement region = ObtainElement(parent, "div", std::u16string(u"ribi-announcement-") + number);
+    if (region.created) {
+        region.element.call<void>("setAttribute", val("role"), val("status"));
+        region.element.call<void>("setAttribute", val("aria-live"), val("polite"));
+        region.element.call<void>("setAttribute", val("aria-atomic"), val("true"));
+        region.element["classList"].call<void>("add", val("ribi-announcement"));
+    }
+    return region.element;
 }
 
 } // namespace
 
 LiveAnnouncer::LiveAnnouncer(const val& parent)
-    : regions_{Region(parent), Region(parent)}, write_([this](const val&) { Write(); })
+    : regions_{Region(parent, u'0'), Region(parent, u'1')}, write_([this](const val&) { Write(); })
 {
 }
 

@@ -19,6 +19,7 @@ namespace ribi::form::web {
 
 class LiveAnnouncer {
 public:
+    // The regions go into `parent`, unless the page holds them already.
     explicit LiveAnnouncer(const emscripten::val& parent);
     LiveAnnouncer(const LiveAnnouncer&) = delete;
     LiveAnnouncer& operator=(const LiveAnnouncer&) = delete;

@@ -1,18 +1,32 @@
 #!/usr/bin/env python3
 """Puts the compiled program into the page: one HTML file with its script,
-its WebAssembly (deflated, for the page to inflate), its style and its
-icon inline, under a Content-Security-Policy that lets exactly those run
-and nothing be fetched.
+its WebAssembly (deflated, for the browser to inflate), its style, its icon
+and the window itself inline, under a Content-Security-Policy that lets
+exactly those run and nothing be fetched.
 
-Usage: make_page.py TEMPLATE PROGRAM_JS PROGRAM_WASM ICON_PNG OUTPUT_HTML
+The window is drawn into the page by the program itself: the page is first
+built without it, loaded once in headless Chromium, where the program builds
+the window on the DOM as it does wherever the page holds none, and the
+window's markup is cut out of the DOM Chromium prints. The places, sizes and
+colours the program gave its elements become rules of the page's style, which
+the policy allows, unlike style attributes. The shipped page thus shows the
+window before any script runs, and the program takes it over by its ids.
+
+Usage: make_page.py TEMPLATE PROGRAM_JS PROGRAM_WASM ICON_PNG CHROMIUM OUTPUT_HTML
 """
 
 import base64
-import zlib
 import hashlib
+import html
 import re
+import subprocess
 import sys
+import tempfile
+import zlib
 from pathlib import Path
+
+LANDMARK = re.compile(r'<main id="ribi-page">.*</main>', flags=re.S)
+START_TAG = re.compile(r"<([a-z0-9]+)((?:\s+[^\s=>]+(?:=\"[^\"]*\")?)*)\s*>")
 
 
 def source_hash(text):
@@ -20,41 +34,98 @@ def source_hash(text):
     return "'sha256-" + base64.b64encode(digest).decode("ascii") + "'"
 
 
-def only_block(page, tag):
-    blocks = re.findall(rf"<{tag}>(.*?)</{tag}>", page, flags=re.S)
-    if len(blocks) != 1:
-        sys.exit(f"make_page: the page must hold one <{tag}> block, it holds {len(blocks)}")
-    return blocks[0]
+def blocks(page, tag):
+    return re.findall(rf"<{tag}>(.*?)</{tag}>", page, flags=re.S)
 
 
-def main(template_path, program_path, wasm_path, icon_path, output_path):
+def fill(template, values):
+    page = template
+    for name, value in values.items():
+        page = page.replace(f"@{name}@", value)
+    styles = blocks(page, "style")
+    if len(styles) != 1:
+        sys.exit(f"make_page: the page must hold one <style> block, it holds {len(styles)}")
+    policy = "; ".join([
+        "default-src 'none'",
+        "script-src " + " ".join(source_hash(script) for script in blocks(page, "script")) + " 'wasm-unsafe-eval'",
+        f"style-src {source_hash(styles[0])}",
+        "img-src data:",
+        "base-uri 'none'",
+        "form-action 'none'",
+    ])
+    return page.replace("@CSP@", policy)
+
+
+def drawn_dom(chromium, page):
+    """The DOM of `page` once its program has built the window. Chromium
+    runs the page in virtual time; on a machine under load, that time may run
+    out before the program has drawn, so it is given three tries."""
+    with tempfile.TemporaryDirectory(prefix="ribi-page-") as scratch:
+        path = Path(scratch) / "unpainted.html"
+        path.write_text(page, encoding="utf-8")
+        for _ in range(3):
+            result = subprocess.run(
+                [chromium, "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 f"--user-data-dir={scratch}/profile", "--virtual-time-budget=10000", "--dump-dom", path.as_uri()],
+                capture_output=True, text=True, encoding="utf-8", timeout=120, check=False)
+            if result.returncode == 0 and LANDMARK.search(result.stdout):
+                return result.stdout
+    sys.exit(f"make_page: Chromium did not draw the window:\n{result.stderr}")
+
+
+def cut_window(dom):
+    """The window's markup, its style attributes as rules by element id, the
+    window's width in pixels and the page's title."""
+    rules = []
+    form_style = []
+
+    def restyle(tag):
+        attributes = tag.group(2)
+        style = re.search(r' style="([^"]*)"', attributes)
+        declarations = html.unescape(style.group(1)) if style else ""
+        if style:
+            element = re.search(r' id="([^"]*)"', attributes)
+            if not element:
+                sys.exit(f"make_page: a styled element without an id: {tag.group(0)}")
+            rules.append(f"#{element.group(1)} {{ {declarations} }}")
+            attributes = attributes.replace(style.group(0), "")
+        if ' class="ribi-form"' in attributes:
+            form_style.append(declarations)
+            # The window is busy until the program has taken it over.
+            attributes += ' aria-busy="true"'
+        return f"<{tag.group(1)}{attributes}>"
+
+    window = START_TAG.sub(restyle, LANDMARK.search(dom).group(0))
+    width = re.search(r"(?:^|;)\s*width: (\d+)px", form_style[0] if form_style else "")
+    if not width:
+        sys.exit("make_page: the window has no width")
+    title = re.search(r"<title>(.*?)</title>", dom, flags=re.S).group(1)
+    return window, "@layer window {\n" + "\n".join(rules) + "\n}", width.group(1), title
+
+
+def main(template_path, program_path, wasm_path, icon_path, chromium, output_path):
     program = Path(program_path).read_text(encoding="utf-8")
     # Inside <script>, these would end the block or change how it is read.
     for sequence in ("</script", "<!--", "<script"):
         if sequence in program.lower():
             sys.exit(f"make_page: the program's script holds '{sequence}'")
-    icon = base64.b64encode(Path(icon_path).read_bytes()).decode("ascii")
-    wasm = Path(wasm_path).read_bytes()
     deflate = zlib.compressobj(9, zlib.DEFLATED, -15)  # raw DEFLATE, as the page inflates it
+    wasm = Path(wasm_path).read_bytes()
     packed = deflate.compress(wasm) + deflate.flush()
-
-    page = Path(template_path).read_text(encoding="utf-8")
-    page = page.replace("@ICON@", icon).replace("@WASM@", base64.b64encode(packed).decode("ascii"))
-    page = page.replace("@WASM_SIZE@", str(len(wasm)))
-    page = page.replace("@PROGRAM@", program.strip())
-    policy = "; ".join([
-        "default-src 'none'",
-        f"script-src {source_hash(only_block(page, 'script'))} 'wasm-unsafe-eval'",
-        f"style-src {source_hash(only_block(page, 'style'))}",
-        "img-src data:",
-        "base-uri 'none'",
-        "form-action 'none'",
-    ])
-    page = page.replace("@CSP@", policy)
-    Path(output_path).write_text(page, encoding="utf-8")
+    template = Path(template_path).read_text(encoding="utf-8")
+    values = {
+        "ICON": base64.b64encode(Path(icon_path).read_bytes()).decode("ascii"),
+        "WASM": base64.b64encode(packed).decode("ascii"),
+        "PROGRAM": program.strip(),
+        "TITLE": "", "WINDOW": "", "WINDOW_STYLE": "", "WINDOW_WIDTH": "0",
+    }
+    window, style, width, title = cut_window(drawn_dom(chromium, fill(template, values)))
+    values.update({"TITLE": title, "WINDOW": window, "WINDOW_STYLE": style, "WINDOW_WIDTH": width})
+    Path(output_path).write_text(fill(template, values), encoding="utf-8")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 6:
+    if len(sys.argv) != 7:
         sys.exit(__doc__)
     main(*sys.argv[1:])

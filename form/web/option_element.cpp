@@ -7,28 +7,24 @@ namespace ribi::form::web {
 
 using emscripten::val;
 
-OptionElement::OptionElement(const val& label, std::u16string_view group, std::u16string_view caption,
+OptionElement::OptionElement(const val& label, bool drawn, std::u16string_view group, std::u16string_view caption,
                              std::function<void()> raiseClick)
-    : input_(AppendElement(label, "input")), caption_(caption), raiseClick_(std::move(raiseClick)),
-      click_([this](const val&) {
+    : input_(drawn ? label.call<val>("querySelector", val("input")) : AppendElement(label, "input")), caption_(caption),
+      raiseClick_(std::move(raiseClick)), click_([this](const val&) {
           UpdateTabStops();
           raiseClick_();
       }),
       keyDown_([this](const val& e) { KeyDown(e); })
 {
-    label["classList"].call<void>("add", val("ribi-option"));
-    input_.set("type", val("radio"));
-    input_.set("name", ToJs(group));
-    AppendElement(label, "span").set("textContent", ToJs(caption));
+    if (!drawn) {
+        label["classList"].call<void>("add", val("ribi-option"));
+        input_.set("type", val("radio"));
+        input_.set("name", ToJs(group));
+        AppendElement(label, "span").set("textContent", ToJs(caption));
+    }
     // A click on the label reaches the input as a click of its own.
     click_.ListenTo(input_, "click");
     keyDown_.ListenTo(input_, "keydown");
-}
-
-void OptionElement::Group(const std::vector<OptionElement*>& options)
-{
-    for (auto* option : options) option->group_ = OptionGroup<OptionElement>(options);
-    if (!options.empty()) options.front()->UpdateTabStops();
 }
 
 std::u16string OptionElement::Caption() const
@@ -58,7 +54,7 @@ void OptionElement::KeyDown(const val& event)
     const bool back = key == "ArrowUp" || key == "ArrowLeft";
     const bool modified = event["ctrlKey"].as<bool>() || event["altKey"].as<bool>() || event["shiftKey"].as<bool>() ||
                           event["metaKey"].as<bool>();
-    OptionElement* next = (forward || back) && !modified ? group_.Step(this, forward) : nullptr;
+    OptionElement* next = (forward || back) && !modified ? OwnGroup().Step(this, forward) : nullptr;
     if (!next) return;
     event.call<void>("preventDefault");
     next->input_.call<void>("focus");
@@ -67,10 +63,9 @@ void OptionElement::KeyDown(const val& event)
     next->raiseClick_();
 }
 
-void OptionElement::UpdateTabStops()
+void OptionElement::SetTabStop(bool tabStop)
 {
-    const OptionElement* stop = group_.TabStop();
-    for (auto* option : group_.Members()) option->input_.set("tabIndex", option == stop ? 0 : -1);
+    input_.set("tabIndex", tabStop ? 0 : -1);
 }
 
 } // namespace ribi::form::web

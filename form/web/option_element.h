@@ -5,7 +5,6 @@
 // Space, arrow keys) always raises Click; a write of Value raises it only
 // when it selects the option, since the DOM raises nothing for a write.
 
-#include "form/controls.h"
 #include "form/option_group.h"
 #include "form/web/dom_listener.h"
 
@@ -13,19 +12,15 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace ribi::form::web {
 
-class OptionElement final : public OptionButton {
+class OptionElement final : public GroupedOptionButton<OptionElement> {
 public:
-    // Fills `label` with a radio input of group `group` and `caption`.
-    OptionElement(const emscripten::val& label, std::u16string_view group, std::u16string_view caption,
+    // Fills `label` with a radio input of group `group` and `caption`, or
+    // takes over the input where the page holds the label `drawn` already.
+    OptionElement(const emscripten::val& label, bool drawn, std::u16string_view group, std::u16string_view caption,
                   std::function<void()> raiseClick);
-
-    // The options of one frame: arrow keys move among them, and the group
-    // is one tab stop, the selected option or else the first.
-    static void Group(const std::vector<OptionElement*>& options);
 
     std::u16string Caption() const override;
     bool Value() const override;
@@ -33,12 +28,11 @@ public:
 
 private:
     void KeyDown(const emscripten::val& event);
-    void UpdateTabStops();
+    void SetTabStop(bool tabStop) override;
 
     emscripten::val input_;
     std::u16string caption_;
     std::function<void()> raiseClick_;
-    OptionGroup<OptionElement> group_;
     DomListener click_;
     DomListener keyDown_;
 };

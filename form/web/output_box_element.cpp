@@ -7,13 +7,21 @@ namespace ribi::form::web {
 
 using emscripten::val;
 
-OutputBoxElement::OutputBoxElement(val textarea, std::u16string initialText,
+OutputBoxElement::OutputBoxElement(val textarea, bool drawn, std::u16string initialText,
                                    std::function<void(const std::u16string&)> shown)
     : textarea_(std::move(textarea)), text_(std::move(initialText)), shown_(std::move(shown))
 {
+    if (drawn) {
+        // It shows the first text from its markup, or what the pupil has
+        // typed since: Text reads that.
+        shownLf_ = WithLfBreaks(text_);
+        return;
+    }
     textarea_.set("spellcheck", false);
     textarea_.call<void>("setAttribute", val("autocomplete"), val("off"));
     Show();
+    // In the markup too, for a page that shows it before the program runs.
+    textarea_.set("defaultValue", ToJs(shownLf_));
 }
 
 // Whatever the user typed since the last write is what the box holds now.

@@ -18,7 +18,8 @@ namespace ribi::form::web {
 class OutputBoxElement final : public TextBox {
 public:
     // `shown` hears each output as it reaches the screen, with LF breaks.
-    OutputBoxElement(emscripten::val textarea, std::u16string initialText,
+    // A textarea `drawn` into the page already holds `initialText`.
+    OutputBoxElement(emscripten::val textarea, bool drawn, std::u16string initialText,
                      std::function<void(const std::u16string&)> shown);
 
     std::u16string Text() const override;

@@ -1,6 +1,5 @@
 #include "form/web/web_form.h"
 
-#include "form/web/dom_element.h"
 #include "form/web/web_text.h"
 
 #include <string>
@@ -13,6 +12,7 @@ namespace {
 
 constexpr int kPointsPerInch = 72;
 constexpr int kCssPixelsPerInch = 96;
+constexpr char16_t kLandmarkId[] = u"ribi-page";
 
 // The description's face first, then faces with the same metrics as Times
 // New Roman that free systems carry; nothing is fetched.
@@ -30,91 +30,133 @@ std::u16string TitleKeepingBlanks(std::u16string_view title)
     return kept;
 }
 
-} // namespace
+// The window's banner, its first label that names no control, is the
+// page's one level-one heading.
+bool IsBanner(const FormPlan& plan, Position position)
+{
+    for (Position at = 0; at < plan.Count(); ++at)
+        if (plan.At(at).kind == ControlKind::Label && plan.At(at).labelFor.empty()) return at == position;
+    return false;
+}
 
-WebForm::WebForm(const FormDescription& description, const val& page)
-    : PlannedControls(description), form_(val::global("document").call<val>("createElement", val("div"))),
-      announcer_(page), elements_(plan_.Count(), val::undefined())
+const char* TagOf(const FormPlan& plan, Position position)
+{
+    switch (plan.At(position).kind) {
+    case ControlKind::Label:
+        return IsBanner(plan, position) ? "h1" : "div";
+    case ControlKind::Frame:
+        return "fieldset";
+    case ControlKind::OptionButton:
+        return "label";
+    case ControlKind::TextBox:
+        return "textarea";
+    case ControlKind::ListBox:
+        break;
+    }
+    return "div";
+}
+
+void FillWindow(const val& form, const FormDescription& description)
 {
     val document = val::global("document");
     document.set("title", ToJs(TitleKeepingBlanks(description.title)));
     document["documentElement"].set("lang", val("bg")); // for the screen reader's voice
-
-    val frame = AppendElement(page, "div");
-    frame.set("id", val("ribi-page"));
-    frame.call<void>("appendChild", form_);
-    form_.set("id", ToJs(description.name));
-    form_["classList"].call<void>("add", val("ribi-form"));
-    const int width = TwipsToPixels(description.clientWidth);
-    const int height = TwipsToPixels(description.clientHeight);
-    val style = form_["style"];
-    style.set("width", CssPixels(width));
-    style.set("height", CssPixels(height));
+    form["classList"].call<void>("add", val("ribi-form"));
+    form.call<void>("setAttribute", val("aria-busy"), val("true"));
+    val style = form["style"];
+    style.set("width", CssPixels(TwipsToPixels(description.clientWidth)));
+    style.set("height", CssPixels(TwipsToPixels(description.clientHeight)));
     style.set("backgroundColor", CssColour(description.background));
     style.set("fontFamily", ToJs(CssFont(description.font)));
     style.set("fontSize", CssPixels(description.font.pointSize * kCssPixelsPerInch / kPointsPerInch));
     style.set("fontWeight", description.font.weight);
+}
 
+} // namespace
+
+WebForm::WebForm(const FormDescription& description, const val& page)
+    : PlannedControls(description), landmark_(ObtainElement(page, "main", kLandmarkId).element),
+      form_(ObtainElement(landmark_, "div", description.name)), announcer_(landmark_),
+      elements_(plan_.Count(), val::undefined())
+{
+    if (form_.created) FillWindow(form_.element, description);
     for (Position position = 0; position < plan_.Count(); ++position) Build(position);
-    for (const auto& group : OptionGroups()) OptionElement::Group(group);
-    fit_.emplace(frame, width, height);
-    // The page's order is the order of the description, which is the tab order.
-    if (!plan_.TabOrder().empty()) {
+    GroupOptions();
+    if (plan_.TabOrder().empty()) return;
+    // The page's order is the order of the description, which is the tab
+    // order. A window drawn into the page has the focus there already,
+    // unless the pupil has moved it.
+    const val& first = elements_[plan_.TabOrder().front()];
+    if (form_.created) first.call<void>("setAttribute", val("autofocus"), val(""));
+    const val focused = val::global("document")["activeElement"];
+    if (form_.created || focused.isNull() || focused == val::global("document")["body"]) {
         val noScrolling = val::object();
         noScrolling.set("preventScroll", true);
-        elements_[plan_.TabOrder().front()].call<void>("focus", noScrolling);
+        first.call<void>("focus", noScrolling);
     }
 }
 
 WebForm::~WebForm() = default;
 
+// The page holds the input that came while the window was busy, and
+// passes it on once the attribute is gone.
+void WebForm::AcceptInput()
+{
+    form_.element.call<void>("removeAttribute", val("aria-busy"));
+}
+
 void WebForm::Build(Position position)
 {
     const ControlDescription& control = plan_.At(position);
-    val parent = form_;
+    val parent = form_.element;
     if (!control.container.empty())
         if (const auto frame = plan_.Element(control.container, 0)) parent = elements_[*frame];
 
-    val element = val::undefined();
+    const PageElement page = ObtainElement(parent, TagOf(plan_, position), ElementId(control.name, control.index));
+    const bool drawn = !page.created;
     switch (control.kind) {
     case ControlKind::Label:
-        element = AppendElement(parent, "div");
+    case ControlKind::Frame:
+        break;
+    case ControlKind::OptionButton:
+        options_[position] = std::make_unique<OptionElement>(page.element, drawn, control.name, control.text,
+                                                             ClickOf(&ClickSink::OptionClick, control.index));
+        break;
+    case ControlKind::ListBox:
+        lists_[position] = std::make_unique<ListBoxElement>(page.element, drawn, control.items, control.visible,
+                                                            ClickOf(&ClickSink::ListClick, control.index));
+        break;
+    case ControlKind::TextBox:
+        texts_[position] =
+            std::make_unique<OutputBoxElement>(page.element, drawn, std::u16string(control.text),
+                                               [this](const std::u16string& shown) { announcer_.Announce(shown); });
+        break;
+    }
+    if (page.created) Fill(page, control);
+    elements_[position] = page.element;
+}
+
+// What a new element shows; a drawn one shows it already.
+void WebForm::Fill(const PageElement& page, const ControlDescription& control)
+{
+    val element = page.element;
+    switch (control.kind) {
+    case ControlKind::Label:
         element["classList"].call<void>("add", val("ribi-label"));
         element["style"].set("textAlign", val(control.centred ? "center" : "left"));
         element.set("textContent", ToJs(control.text));
         break;
     case ControlKind::Frame:
-        element = AppendElement(parent, "fieldset");
         element["classList"].call<void>("add", val("ribi-frame"));
         AppendElement(element, "legend").set("textContent", ToJs(control.text));
         break;
-    case ControlKind::OptionButton: {
-        const Index index = control.index;
-        element = AppendElement(parent, "label");
-        options_[position] = std::make_unique<OptionElement>(element, control.name, control.text, [this, index] {
-            Deliver([index](ClickSink& sink) { sink.OptionClick(index); });
-        });
-        break;
-    }
-    case ControlKind::ListBox: {
-        const Index index = control.index;
-        element = AppendElement(parent, "div");
-        element.set("id", ToJs(ElementId(control.name, control.index))); // its items' ids follow it
-        lists_[position] = std::make_unique<ListBoxElement>(element, control.items, control.visible, [this, index] {
-            Deliver([index](ClickSink& sink) { sink.ListClick(index); });
-        });
-        break;
-    }
     case ControlKind::TextBox:
-        element = AppendElement(parent, "textarea");
         element["classList"].call<void>("add", val("ribi-text"));
-        texts_[position] = std::make_unique<OutputBoxElement>(
-            element, std::u16string(control.text), [this](const std::u16string& shown) { announcer_.Announce(shown); });
+        break;
+    case ControlKind::OptionButton:
+    case ControlKind::ListBox:
         break;
     }
-
-    element.set("id", ToJs(ElementId(control.name, control.index)));
-    elements_[position] = element;
     if (!control.visible) {
         element.set("hidden", true); // neither seen, nor focused, nor read out
         return;
@@ -126,16 +168,6 @@ void WebForm::Build(Position position)
                                 control.kind == ControlKind::Label;
     if (!control.accessibleName.empty() && !namedByItsText)
         element.call<void>("setAttribute", val("aria-label"), ToJs(control.accessibleName));
-}
-
-// The output box reaches the screen once, when the outermost click is done.
-template <typename Call> void WebForm::Deliver(Call call)
-{
-    if (!sink_) return;
-    std::optional<RefreshOnce::Hold> refreshOnce;
-    if (const auto output = plan_.Element(u"Text1", 0); output && texts_[*output])
-        refreshOnce.emplace(texts_[*output]->Refreshing());
-    call(*sink_);
 }
 
 } // namespace ribi::form::web

@@ -8,7 +8,9 @@
 namespace ribi::form::win32 {
 
 ListBoxControl::ListBoxControl(HWND control, std::function<void()> raiseClick)
-    : SubclassedControl(control), raiseClick_(std::move(raiseClick))
+    : SubclassedControl(control), clicks_(*this, std::move(raiseClick), [this](Index row) {
+          SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+      })
 {
 }
 
@@ -41,41 +43,38 @@ void ListBoxControl::AddItem(std::u16string_view text)
     SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-// During a press the release decides; otherwise (arrow keys, typed
-// letters) only a change of the selection is a Click: an arrow at the end
-// of the list notifies without moving.
+// Arrow keys and typed letters (an arrow at the end of the list notifies
+// without moving), and the system's own tracking of a press, which the
+// release decides.
 void ListBoxControl::SelectionChanged()
 {
-    if (!pressed_) RaiseClickIfChanged();
+    clicks_.KeySelected();
 }
 
 LRESULT ListBoxControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_LBUTTONDOWN:
-        pressed_ = OnItem(lParam);
+        clicks_.Press(ItemAt(lParam)); // before the list's own selecting notifies
         break;
     case WM_LBUTTONDBLCLK:
-        // The second press of a double click: a new Click only on another item.
-        if (!OnItem(lParam) || ItemAt(lParam) == ListIndex()) return 0;
-        pressed_ = true;
-        return CallOriginal(WM_LBUTTONDOWN, wParam, lParam);
+        clicks_.SecondPress(ItemAt(lParam));
+        return clicks_.Pressed() ? CallOriginal(WM_LBUTTONDOWN, wParam, lParam) : 0;
+    case WM_MOUSEMOVE: {
+        const LRESULT result = CallOriginal(message, wParam, lParam);
+        if (wParam & MK_LBUTTON) clicks_.Move(ItemAt(lParam));
+        return result;
+    }
     case WM_LBUTTONUP: {
         releasing_ = true;
         const LRESULT result = CallOriginal(message, wParam, lParam);
         releasing_ = false;
-        if (pressed_) {
-            pressed_ = false;
-            if (ListIndex() >= 0) RaiseClick(); // the item already selected too
-        }
+        clicks_.Release();
         return result;
     }
     case WM_CAPTURECHANGED:
-        // A press that ends without its release (another window took the mouse).
-        if (pressed_ && !releasing_) {
-            pressed_ = false;
-            RaiseClickIfChanged();
-        }
+        // Another window took the mouse; the list's own release lets it go too.
+        if (!releasing_) clicks_.Cancelled();
         break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
@@ -88,26 +87,11 @@ LRESULT ListBoxControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return CallOriginal(message, wParam, lParam);
 }
 
-bool ListBoxControl::OnItem(LPARAM point) const
-{
-    const LRESULT hit = SendMessageW(Handle(), LB_ITEMFROMPOINT, 0, point);
-    return HIWORD(hit) == 0 && LOWORD(hit) < static_cast<WORD>(ListCount());
-}
-
 Index ListBoxControl::ItemAt(LPARAM point) const
 {
-    return static_cast<Index>(LOWORD(SendMessageW(Handle(), LB_ITEMFROMPOINT, 0, point)));
-}
-
-void ListBoxControl::RaiseClickIfChanged()
-{
-    if (clicks_.IsNew(ListIndex())) RaiseClick();
-}
-
-void ListBoxControl::RaiseClick()
-{
-    clicks_.Raised(ListIndex());
-    raiseClick_();
+    const LRESULT hit = SendMessageW(Handle(), LB_ITEMFROMPOINT, 0, point);
+    const bool onItem = HIWORD(hit) == 0 && LOWORD(hit) < static_cast<WORD>(ListCount());
+    return onItem ? static_cast<Index>(LOWORD(hit)) : Index{-1};
 }
 
 } // namespace ribi::form::win32

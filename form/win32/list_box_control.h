@@ -1,9 +1,8 @@
 #pragma once
 
-// A Win32 list box as the form layer's ListBox, with the classic rules for
-// its Click: once per left click on an item (the one already selected
-// too), once per change made with the keyboard, never for a right click
-// or for the second press of a double click on the same item.
+// A Win32 list box as the form layer's ListBox, its mouse and keys
+// following the list's rule (ListClickRule). The system's list keeps the
+// hit testing, the painting and the scrolling during a drag.
 
 #include "form/controls.h"
 #include "form/list_click_rule.h"
@@ -28,14 +27,10 @@ public:
 
 private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    bool OnItem(LPARAM point) const;
+    // The item at `point`, -1 for none.
     Index ItemAt(LPARAM point) const;
-    void RaiseClickIfChanged();
-    void RaiseClick();
 
-    std::function<void()> raiseClick_;
-    bool pressed_ = false;   // a left press began on an item and is not released yet
-    bool releasing_ = false; // inside the list's own handling of that release
+    bool releasing_ = false; // inside the list's own handling of a release
     ListClickRule clicks_;
 };
 

@@ -21,16 +21,4 @@ int RunMessageLoop(HWND window)
     return 0;
 }
 
-void DeliverQueued(HWND window)
-{
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam)); // for the loop that waits for it
-            return;
-        }
-        Deliver(window, message);
-    }
-}
-
 } // namespace ribi::form::win32

@@ -14,7 +14,4 @@ void Deliver(HWND window, MSG& message);
 // Until the window is gone or WM_QUIT arrives; the program's exit code.
 int RunMessageLoop(HWND window);
 
-// Every message queued now, without waiting for more.
-void DeliverQueued(HWND window);
-
 } // namespace ribi::form::win32

@@ -17,12 +17,6 @@ OptionControl::OptionControl(HWND control, std::function<void()> raiseClick)
 {
 }
 
-void OptionControl::Group(const std::vector<OptionControl*>& options)
-{
-    for (auto* option : options) option->group_ = OptionGroup<OptionControl>(options);
-    if (!options.empty()) options.front()->UpdateTabStops();
-}
-
 std::u16string OptionControl::Caption() const
 {
     return WindowText(Handle());
@@ -41,8 +35,8 @@ void OptionControl::SetValue(bool value)
         UpdateTabStops();
         return;
     }
-    for (auto* option : group_.Members()) option->Check(option == this);
-    if (group_.Members().empty()) Check(true);
+    for (auto* option : OwnGroup().Members()) option->Check(option == this);
+    if (OwnGroup().Members().empty()) Check(true);
     UpdateTabStops();
     raiseClick_();
 }
@@ -67,7 +61,7 @@ LRESULT OptionControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_KEYDOWN:
         if (OptionControl* next =
-                IsArrow(wParam) ? group_.Step(this, wParam == VK_DOWN || wParam == VK_RIGHT) : nullptr) {
+                IsArrow(wParam) ? OwnGroup().Step(this, wParam == VK_DOWN || wParam == VK_RIGHT) : nullptr) {
             SetFocus(next->Handle());
             next->SelectAsUser();
             return 0;
@@ -76,7 +70,7 @@ LRESULT OptionControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS: {
         // Windows checks an auto radio button that gets the focus from the
         // keyboard, and reports it as clicked; focus alone selects nothing here.
-        const auto& group = group_.Members();
+        const auto& group = OwnGroup().Members();
         std::vector<bool> before;
         before.reserve(group.size());
         for (auto* option : group) before.push_back(option->Value());
@@ -101,20 +95,16 @@ void OptionControl::Check(bool checked)
 
 void OptionControl::SelectAsUser()
 {
-    for (auto* option : group_.Members()) option->Check(option == this);
+    for (auto* option : OwnGroup().Members()) option->Check(option == this);
     UpdateTabStops();
     raiseClick_();
 }
 
-// Tab enters the group at its selected option, or at the first while none is.
-void OptionControl::UpdateTabStops()
+void OptionControl::SetTabStop(bool tabStop)
 {
-    const OptionControl* stop = group_.TabStop();
-    for (auto* option : group_.Members()) {
-        const LONG_PTR style = GetWindowLongPtrW(option->Handle(), GWL_STYLE);
-        const LONG_PTR wanted = option == stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
-        if (wanted != style) SetWindowLongPtrW(option->Handle(), GWL_STYLE, wanted);
-    }
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    const LONG_PTR wanted = tabStop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
+    if (wanted != style) SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
 }
 
 } // namespace ribi::form::win32

@@ -5,21 +5,16 @@
 // an arrow key that moves to the other option of the frame, and for a
 // write of Value that selects it, which BM_SETCHECK alone never reports.
 
-#include "form/controls.h"
 #include "form/option_group.h"
 #include "form/win32/subclassed_control.h"
 
 #include <functional>
-#include <vector>
 
 namespace ribi::form::win32 {
 
-class OptionControl final : public OptionButton, public SubclassedControl {
+class OptionControl final : public GroupedOptionButton<OptionControl>, public SubclassedControl {
 public:
     OptionControl(HWND control, std::function<void()> raiseClick);
-
-    // The options of one frame, in Index order; selecting one deselects the others.
-    static void Group(const std::vector<OptionControl*>& options);
 
     std::u16string Caption() const override;
     bool Value() const override;
@@ -32,10 +27,9 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Check(bool checked);
     void SelectAsUser();
-    void UpdateTabStops();
+    void SetTabStop(bool tabStop) override;
 
     std::function<void()> raiseClick_;
-    OptionGroup<OptionControl> group_;
     bool focusing_ = false;
 };
 

@@ -57,7 +57,7 @@ Win32Form::Win32Form(const FormDescription& description, HICON largeIcon, HICON 
 
         // Created in the order of the description, which is the tab order.
         for (Position position = 0; position < plan_.Count(); ++position) Build(position);
-        for (const auto& group : OptionGroups()) OptionControl::Group(group);
+        GroupOptions();
 
         PlaceLabelsBeforeWhatTheyName();
         Layout(WindowDpi(window_));
@@ -99,7 +99,6 @@ void Win32Form::Build(Position position)
     if (!handle) ThrowLastError("CreateWindowExW");
     placed_.push_back({&control, handle, control.hasBackground ? Brush(control.background) : nullptr});
 
-    const Index index = control.index;
     switch (control.kind) {
     case ControlKind::TextBox:
         texts_[position] = std::make_unique<OutputBoxControl>(handle);
@@ -109,11 +108,10 @@ void Win32Form::Build(Position position)
         frames_.push_back(std::make_unique<FrameControl>(handle));
         break;
     case ControlKind::OptionButton:
-        options_[position] =
-            std::make_unique<OptionControl>(handle, [this, index] { Deliver(&ClickSink::OptionClick, index); });
+        options_[position] = std::make_unique<OptionControl>(handle, ClickOf(&ClickSink::OptionClick, control.index));
         break;
     case ControlKind::ListBox: {
-        auto list = std::make_unique<ListBoxControl>(handle, [this, index] { Deliver(&ClickSink::ListClick, index); });
+        auto list = std::make_unique<ListBoxControl>(handle, ClickOf(&ClickSink::ListClick, control.index));
         for (auto item : control.items) list->AddItem(item);
         if (control.visible) list->SetAccessibleName(control.accessibleName);
         lists_[position] = std::move(list);
@@ -210,7 +208,7 @@ LRESULT Win32Form::ControlColour(HDC dc, HWND control)
     if (!placed || !placed->background || HighContrastOn()) return 0;
     SetBkColor(dc, placed->description->background.bgr);
     // The text colour comes with the background: the system's may be light.
-    SetTextColor(dc, placed->description->foreground.bgr);
+    SetTextColor(dc, plan_.Description().foreground.bgr);
     return reinterpret_cast<LRESULT>(placed->background);
 }
 
@@ -220,11 +218,6 @@ void Win32Form::Command(HWND control, WORD code)
         if (list && list->Handle() == control && code == LBN_SELCHANGE) list->SelectionChanged();
     for (const auto& option : options_)
         if (option && option->Handle() == control && code == BN_CLICKED) option->Clicked();
-}
-
-void Win32Form::Deliver(void (ClickSink::*event)(Index), Index index)
-{
-    if (sink_) (sink_->*event)(index);
 }
 
 LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept

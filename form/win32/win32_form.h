@@ -31,8 +31,6 @@ public:
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
-    void Connect(ClickSink& sink) { sink_ = &sink; }
-
     // Shows the first view: the focus in the first tab stop, an edit's
     // caret at its start with nothing selected.
     void Show(int showCommand);
@@ -59,7 +57,6 @@ private:
     const Placed* Find(HWND handle) const;
     LRESULT ControlColour(HDC dc, HWND control);
     void Command(HWND control, WORD code);
-    void Deliver(void (ClickSink::*event)(Index), Index index);
 
     HWND window_ = nullptr;
     UINT dpi_ = 96;
@@ -69,7 +66,6 @@ private:
     std::vector<Placed> placed_; // by position in the plan
     std::vector<std::unique_ptr<FrameControl>> frames_;
     HWND focus_ = nullptr; // the control to give the focus back to when the window is active again
-    ClickSink* sink_ = nullptr;
 };
 
 } // namespace ribi::form::win32

@@ -162,7 +162,7 @@ TEST_F(DarkTheme, CaptionsAndLabelsReadOnTheirFixedColours)
 TEST_F(DarkTheme, ListItemsAndTheSelectedRowRead)
 {
     const int catfish = expected::Row(u"сом");
-    window_.ClickItem(catfish);
+    window_.ClickSpecies(catfish);
     int shown = 0; // an item in sight other than the selected one
     while (shown == catfish ||
            !window_.Names()->viewport()->rect().contains(window_.Names()->visualItemRect(window_.Names()->item(shown))))
@@ -183,7 +183,7 @@ TEST_F(DarkTheme, ListItemsAndTheSelectedRowRead)
 // light text, and reads as the theme does.
 TEST_F(DarkTheme, TheOutputBoxFollowsTheTheme)
 {
-    window_.ClickItem(expected::Row(u"сом"));
+    window_.ClickSpecies(expected::Row(u"сом"));
     auto* viewport = window_.Output()->viewport();
     const Reading output = Read(Shot(), InForm(viewport, viewport->rect()));
     // The theme's colour, give or take the rounding of its 16-bit channels.

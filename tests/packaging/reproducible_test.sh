@@ -11,7 +11,7 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/first"
 cp "$2"/ribi_*.deb "$scratch/first/"
 sleep 1.1 # a file time taken from the clock would now differ
-rm -rf "$build/docs" # the gzipped changelog and manual pages (cmake/linux_qt.cmake)
+rm -rf "$build/docs" # the gzipped changelog and manual pages (packaging/linux/package.cmake)
 "$(dirname "$0")/../../packaging/linux/make-deb.sh" "$build" "$scratch/second" >/dev/null
 
 first=$(sha256sum "$scratch"/first/ribi_*.deb | cut -d' ' -f1)

@@ -1,9 +1,11 @@
-// Prints, as JSON, what the browser window must show: the window's
-// description in CSS pixels and the outputs of the same handlers on the
-// in-memory controls, so that the browser tests state no text of their own.
+// Prints, as JSON, what the browser window must show: its look at 96 dpi
+// as written by hand in tests/expected_look.h, in CSS pixels, the controls'
+// texts, and the outputs of the same handlers on the in-memory controls, so
+// that the browser tests state no value of their own.
 
 #include "form/form_plan.h"
 #include "selection/handlers.h"
+#include "tests/expected_look.h"
 #include "tests/in_memory_form.h"
 #include "tests/recorded_diagnostics.h"
 #include "tests/utf8.h"
@@ -20,7 +22,7 @@ using namespace ribi;
 
 std::string Json(std::u16string_view text)
 {
-    const auto utf8 = testing::Utf8(text);
+    const auto utf8 = ribi::testing::Utf8(text);
     if (!utf8) throw std::runtime_error("a text holds a surrogate code unit");
     std::string out = "\"";
     for (const char c : *utf8) {
@@ -60,9 +62,33 @@ std::string Json(const std::vector<std::string>& values)
     return out + "]";
 }
 
-std::string Json(form::Colour colour)
+std::string Json(ribi::testing::look::Rgb colour)
 {
-    return Json({std::to_string(colour.Red()), std::to_string(colour.Green()), std::to_string(colour.Blue())});
+    return Json({std::to_string(colour.red), std::to_string(colour.green), std::to_string(colour.blue)});
+}
+
+std::string Json(ribi::testing::ControlId control)
+{
+    return control.name.empty() ? "\"MainForm\"" : Json(form::ElementId(control.name, control.index));
+}
+
+// Each visible control's place in its parent, and the points where only a background shows.
+std::string Look()
+{
+    namespace look = ribi::testing::look;
+    std::vector<std::string> places;
+    for (const auto& [control, rect] : look::kPlaces)
+        places.push_back("{\"id\":" + Json(control) + ",\"left\":" + std::to_string(rect.left) +
+                         ",\"top\":" + std::to_string(rect.top) + ",\"width\":" + std::to_string(rect.width) +
+                         ",\"height\":" + std::to_string(rect.height) + "}");
+    std::vector<std::string> backgrounds;
+    for (const auto& sample : look::kBackgrounds)
+        backgrounds.push_back("{\"what\":\"" + std::string(sample.what) + "\",\"id\":" + Json(sample.control) +
+                              ",\"x\":" + std::to_string(sample.at.x) + ",\"y\":" + std::to_string(sample.at.y) +
+                              ",\"colour\":" + Json(sample.colour) + "}");
+    return "\"look\":{\"width\":" + std::to_string(look::kClientArea.width) +
+           ",\"height\":" + std::to_string(look::kClientArea.height) + ",\"title\":" + Json(look::kTitle) +
+           ",\"places\":" + Json(places) + ",\"backgrounds\":" + Json(backgrounds) + "}";
 }
 
 // Each output a click shows, from the handlers on the in-memory window.
@@ -74,8 +100,8 @@ struct Outputs {
 
 Outputs ClickEverything(const form::FormDescription& description)
 {
-    testing::InMemoryForm form(description);
-    testing::RecordedDiagnostics diagnostics;
+    ribi::testing::InMemoryForm form(description);
+    ribi::testing::RecordedDiagnostics diagnostics;
     selection::Handlers handlers(form, diagnostics);
     form.Connect(handlers);
     Outputs outputs;
@@ -99,20 +125,13 @@ std::string Controls(const form::FormDescription& description)
     std::vector<std::string> controls;
     for (form::Position position = 0; position < plan.Count(); ++position) {
         const auto& c = plan.At(position);
-        const auto px = [](int twips) { return std::to_string(form::TwipsToPixels(twips)); };
         std::vector<std::string> itemTexts;
         itemTexts.reserve(c.items.size());
         for (const auto item : c.items) itemTexts.push_back(Json(item));
-        controls.push_back(
-            "{\"id\":" + Json(form::ElementId(c.name, c.index)) + ",\"container\":" + Json(c.container) +
-            ",\"left\":" + px(c.bounds.left) + ",\"top\":" + px(c.bounds.top) + ",\"width\":" + px(c.bounds.width) +
-            ",\"height\":" + px(c.bounds.height) + ",\"visible\":" + (c.visible ? "true" : "false") +
-            ",\"background\":" + (c.hasBackground ? Json(c.background) : "null") + ",\"text\":" + Json(c.text) +
-            ",\"accessibleName\":" + Json(c.accessibleName) + ",\"items\":" + Json(itemTexts) + "}");
+        controls.push_back("{\"id\":" + Json(form::ElementId(c.name, c.index)) + ",\"text\":" + Json(c.text) +
+                           ",\"accessibleName\":" + Json(c.accessibleName) + ",\"items\":" + Json(itemTexts) + "}");
     }
-    std::vector<std::string> tabOrder;
-    for (const auto position : plan.TabOrder()) tabOrder.push_back(std::to_string(position));
-    return "\"controls\":" + Json(controls) + ",\"tabOrder\":" + Json(tabOrder);
+    return "\"controls\":" + Json(controls);
 }
 
 } // namespace
@@ -123,10 +142,7 @@ int main()
         const auto& description = window::MainFormDescription();
         const Outputs outputs = ClickEverything(description);
         const std::string json =
-            "{\"name\":" + Json(description.name) + ",\"title\":" + Json(description.title) +
-            ",\"width\":" + std::to_string(form::TwipsToPixels(description.clientWidth)) +
-            ",\"height\":" + std::to_string(form::TwipsToPixels(description.clientHeight)) +
-            ",\"background\":" + Json(description.background) + ",\"font\":" + Json(description.font.family) +
+            "{\"name\":" + Json(description.name) + "," + Look() + ",\"font\":" + Json(description.font.family) +
             ",\"fontPixels\":" + std::to_string(description.font.pointSize * 96 / 72) + "," + Controls(description) +
             ",\"speciesOutputs\":" + Json(outputs.species) + ",\"speciesTypes\":" + Json(outputs.speciesTypes) +
             ",\"typeListings\":" + Json(outputs.typeListings) + "}\n";

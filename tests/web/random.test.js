@@ -1,9 +1,9 @@
 'use strict';
 // Random pupil actions on the real page, with fixed seeds. After every
-// action the window must be in a state a pupil could explain: no handler
-// left running, the box holding one of the program's outputs or what the
-// pupil typed, kept and shown alike, and a shown species' type marked. A
-// failure prints the shortest sequence of actions that still fails.
+// action the window must be in a state a pupil could explain: the box
+// holding one of the program's outputs or what the pupil typed, and a shown
+// species' type marked. A failure prints the shortest sequence of actions
+// that still fails.
 
 const test = require('node:test');
 const assert = require('node:assert/strict');
@@ -54,75 +54,60 @@ const describe = (a) => {
 };
 
 async function perform(page, action) {
-  if (action.kind === 'key') return page.keyboard.press(action.key);
-  if (action.kind === 'type') return page.keyboard.type(action.text);
-  const box = await page.locator(action.target).boundingBox();
-  const x = box.x + 1 + action.x * (box.width - 2);
-  const y = box.y + 1 + action.y * (box.height - 2);
-  if (action.kind === 'click') return page.mouse.click(x, y);
-  if (action.kind === 'double click') return page.mouse.dblclick(x, y);
-  if (action.kind === 'right click') return page.mouse.click(x, y, { button: 'right' });
-  if (action.kind === 'wheel') {
-    await page.mouse.move(x, y);
-    return page.mouse.wheel(0, action.delta);
-  }
-  await page.mouse.move(x, y);
-  await page.mouse.down();
-  await page.mouse.move(box.x + 1 + action.toX * (box.width - 2), box.y + 1 + action.toY * (box.height - 2), { steps: 4 });
-  return page.mouse.up();
+  if (action.kind === 'key') return page.key(action.key);
+  if (action.kind === 'type') return page.type(action.text);
+  const [x, y] = await page.centre(action.target, action.x, action.y);
+  if (action.kind === 'click') return page.click(x, y);
+  if (action.kind === 'double click') return page.click(x, y, { count: 2 });
+  if (action.kind === 'right click') return page.click(x, y, { button: 'right' });
+  if (action.kind === 'wheel') return page.wheel(x, y, action.delta);
+  const [toX, toY] = await page.centre(action.target, action.toX, action.toY);
+  await page.down(x, y);
+  for (let step = 1; step <= 4; step++) await page.move(x + ((toX - x) * step) / 4, y + ((toY - y) * step) / 4);
+  return page.up(toX, toY);
 }
 
-const known = new Map([[b.control('Text1_0').text, { task: true }]]);
-b.expected.speciesOutputs.forEach((text, position) =>
-  known.set(text, { position, type: b.expected.speciesTypes[position] }));
-b.expected.typeListings.forEach((text, type) => known.set(text, { type, listing: true }));
+const known = new Map([[b.outputs.task, { task: true }]]);
+b.outputs.species.forEach((text, position) => known.set(text, { position, type: b.expected.speciesTypes[position] }));
+b.outputs.listings.forEach((text, type) => known.set(text, { type, listing: true }));
 
 // What is wrong with the window now, or null. `typed` says whether the
 // pupil may have typed into the box since its last output.
-async function fault(page, typed) {
-  const state = await page.evaluate(() => ({
-    guard: Module.mainWindow.guard(),
-    kept: Module.mainWindow.outputText(),
-    shown: document.getElementById('Text1_0').value,
-    species: Module.mainWindow.speciesShown(),
-    checked: [0, 1].map((i) => document.querySelector(`#Option1_${i} input`).checked),
-  }));
-  if (state.guard !== 0) return `ClickGuard is ${state.guard}`;
-  if (b.withLf(state.kept) !== state.shown) return 'the kept Text and the textarea differ';
-  if (state.checked[0] && state.checked[1]) return 'both options are selected';
-  const output = known.get(state.kept);
+function fault(state, typed) {
+  if (state.types[0] && state.types[1]) return 'both options are selected';
+  const output = known.get(state.output);
   if (!output) return typed ? null : 'the box holds text that no click wrote and no pupil typed';
-  if (output.position !== undefined && (state.species !== output.position || !state.checked[output.type]))
+  if (output.position !== undefined && (state.species !== output.position || !state.types[output.type]))
     return `species ${output.position} is shown, but the list or its type mark disagrees`;
-  if (output.listing && !state.checked[output.type]) return `type ${output.type} is listed but not selected`;
+  if (output.listing && !state.types[output.type]) return `type ${output.type} is listed but not selected`;
   return null;
 }
 
-// Runs `actions` on a fresh page: the index and text of the first fault, or null.
-async function run(page, errors, actions) {
-  await b.load(page);
+// Runs `actions` on a fresh load of the page: the index and text of the first fault, or null.
+async function run(page, actions) {
+  await page.load();
   let typed = false;
+  let before = await page.state();
   for (let i = 0; i < actions.length; i++) {
-    const before = await b.kept(page);
-    const inBox = (await b.focused(page)) === 'Text1_0';
     await perform(page, actions[i]);
-    const after = await b.kept(page);
+    const after = await page.state();
     // Text typed lands in the box (even from outside it, as an input method
     // may put it there); a key only while the box has the focus.
-    const typing = actions[i].kind === 'type' || (inBox && actions[i].kind === 'key');
-    if (after !== before) typed = typing || (typed && !known.has(after));
-    const problem = (await fault(page, typed)) ?? (errors.length ? errors.join('; ') : null);
+    const typing = actions[i].kind === 'type' || (before.focused === 'Text1_0' && actions[i].kind === 'key');
+    if (after.output !== before.output) typed = typing || (typed && !known.has(after.output));
+    const problem = fault(after, typed) ?? (page.errors?.length ? page.errors.join('; ') : null);
     if (problem) return { at: i, problem };
+    before = after;
   }
   return null;
 }
 
-async function shortest(page, errors, actions) {
+async function shortest(page, actions) {
   let sequence = actions;
   for (let i = 0; i < sequence.length;) {
     const without = sequence.filter((_, j) => j !== i);
-    errors.length = 0;
-    const failure = await run(page, errors, without);
+    page.errors?.splice(0);
+    const failure = await run(page, without);
     if (failure) sequence = without.slice(0, failure.at + 1);
     else i += 1;
   }
@@ -130,15 +115,13 @@ async function shortest(page, errors, actions) {
 }
 
 for (const seed of seeds) {
-  test(`random actions, seed ${seed}`, async (t) => {
-    const browser = await b.openBrowser();
-    t.after(() => browser.close());
+  test(`random actions, seed ${seed}`, (t) => b.withPage(t, async (page) => {
     const actions = makeActions(seed);
-    const failure = await run(browser.page, browser.errors, actions);
+    const failure = await run(page, actions);
     if (failure) {
-      const sequence = await shortest(browser.page, browser.errors, actions.slice(0, failure.at + 1));
+      const sequence = await shortest(page, actions.slice(0, failure.at + 1));
       assert.fail(`seed ${seed}: ${failure.problem}; shortest sequence that fails:\n  ` +
         sequence.map(describe).join('\n  '));
     }
-  });
+  }, { load: false }));
 }

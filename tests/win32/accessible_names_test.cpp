@@ -52,22 +52,9 @@ Accessible Read(HWND control)
     return read;
 }
 
-long RoleOf(form::ControlKind kind)
-{
-    switch (kind) {
-    case form::ControlKind::TextBox:
-        return ROLE_SYSTEM_TEXT;
-    case form::ControlKind::Label:
-        return ROLE_SYSTEM_STATICTEXT;
-    case form::ControlKind::Frame:
-        return ROLE_SYSTEM_GROUPING;
-    case form::ControlKind::OptionButton:
-        return ROLE_SYSTEM_RADIOBUTTON;
-    case form::ControlKind::ListBox:
-        return ROLE_SYSTEM_LIST;
-    }
-    return 0;
-}
+// In ControlKind's order: text box, label, frame, option button, list box.
+constexpr long kRoles[] = {ROLE_SYSTEM_TEXT, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_GROUPING, ROLE_SYSTEM_RADIOBUTTON,
+                           ROLE_SYSTEM_LIST};
 
 // Wine's standard accessible objects know the role of an edit only; the
 // others are "client" there, where Windows gives each its own.
@@ -85,16 +72,17 @@ TEST(Win32Accessibility, EveryVisibleControlHasItsNameAndRole)
     for (const auto& control : window::MainFormDescription().controls) {
         if (!control.visible) continue;
         const Accessible accessible = Read(w.Control(control.name, control.index));
-        const std::string which =
-            std::string(control.name.begin(), control.name.end()) + " " + std::to_string(control.index);
+        const std::string which = Narrow({control.name, control.index});
         EXPECT_TRUE(accessible.name == control.accessibleName) << which;
         if (UnderWine() && control.kind != form::ControlKind::TextBox)
             EXPECT_EQ(accessible.role, ROLE_SYSTEM_CLIENT) << which;
         else
-            EXPECT_EQ(accessible.role, RoleOf(control.kind)) << which;
+            EXPECT_EQ(accessible.role, kRoles[static_cast<std::size_t>(control.kind)]) << which;
         ++read;
     }
     EXPECT_EQ(read, 7);
+    // Clients that name a list box from the label before it in z-order find it there too.
+    EXPECT_EQ(GetWindow(w.Names(), GW_HWNDPREV), w.Control(u"Label1", 1));
 }
 
 std::vector<HWND>* valueChanges = nullptr; // what the hook below saw, while a test listens
@@ -112,7 +100,7 @@ TEST(Win32Accessibility, TheOutputBoxTellsOfEachNewOutput)
     const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
                                                ValueChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_TRUE(hook);
-    w.ClickItem(3);
+    w.ClickSpecies(3);
     w.Pump();
     w.ClickOption(1);
     w.Pump();

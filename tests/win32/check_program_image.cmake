@@ -46,7 +46,9 @@ if(NOT dump MATCHES "TERMINAL_SERVICE_AWARE")
   message(FATAL_ERROR "${PROGRAM} is not marked Terminal Server aware")
 endif()
 
-file(STRINGS ${PROGRAM} awareness REGEX "PerMonitorV2")
-if(NOT awareness)
+# Per monitor on Windows 10 1607 and later, and on the systems before it.
+file(STRINGS ${PROGRAM} awareness REGEX "<dpiAwareness[^>]*>PerMonitorV2")
+file(STRINGS ${PROGRAM} older_awareness REGEX "<dpiAware [^>]*>true/pm<")
+if(NOT awareness OR NOT older_awareness)
   message(FATAL_ERROR "${PROGRAM} has no per-monitor DPI-aware manifest")
 endif()

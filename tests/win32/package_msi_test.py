@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Builds the Windows Installer package and checks it as an administrator
-would: its tables (the Bulgarian names kept, a plain shortcut, an upgrade
-code), then under Wine a silent install, an upgrade by a newer version, a
-refused downgrade and a silent removal that leaves nothing behind.
+"""Builds the Windows Installer package as `make package` does, and a newer
+version of it, and checks them as an administrator would: their tables (the
+Bulgarian names kept, a plain shortcut, an upgrade code, every file), then
+under Wine a silent install, an upgrade by the newer version, a refused
+downgrade and a silent removal that leaves nothing behind.
 
 64-bit Wine's msiexec installs the 32-bit package too, so this runs where
 32-bit programs cannot; the installed program is started only where they can.
@@ -35,6 +36,11 @@ def run(command, cwd=None):
     if done.returncode != 0:
         fail(f"{' '.join(command)}: {done.stdout}{done.stderr}")
     return done.stdout
+
+
+def shipped_package(build, version, work):
+    run(["cmake", "--build", build, "--target", "msi"])
+    return shutil.copy(os.path.join(build, "packages", f"ribi-{version}.msi"), work)
 
 
 def make_package(build, source, program, version, work):
@@ -168,9 +174,23 @@ def can_run_32bit(source):
     return os.path.exists(probe) and subprocess.run(["sh", probe]).returncode == 0
 
 
-def see_window(wine, program):
+def wine_loader(source, bits):
+    """The loader and server of the Wine that runs `bits`-bit programs."""
+    return run(["sh", os.path.join(source, "scripts", "wine-loader.sh"), str(bits)]).split()
+
+
+def installer_wine(source):
+    """The Wine for msiexec: 64-bit where installed, else 32-bit where it can run."""
+    for bits in (64, 32):
+        loader, server = wine_loader(source, bits)
+        if shutil.which(loader) and (bits == 64 or can_run_32bit(source)):
+            return loader, server
+    return None
+
+
+def see_window(wine, source, program):
     """Starts the installed program with 32-bit Wine and waits for its window."""
-    started = subprocess.Popen(["wine", program], env=wine.env, stdout=subprocess.DEVNULL,
+    started = subprocess.Popen([wine_loader(source, 32)[0], program], env=wine.env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
         for _ in range(60):
@@ -186,13 +206,8 @@ def see_window(wine, program):
 
 
 def main(build, source, program, version):
-    # Debian's `wine` picks the 32-bit loader whenever it is installed, even
-    # where it cannot run: 64-bit Wine is named outright.
-    if os.path.exists("/usr/lib/wine/wine64"):
-        loader, server = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver64"
-    elif shutil.which("wine") and can_run_32bit(source):
-        loader, server = "wine", "wineserver"
-    else:
+    loader_and_server = installer_wine(source)
+    if not loader_and_server:
         print("msi: no Wine that can run here; skipped")
         sys.exit(SKIPPED)
     work = os.path.join(build, "msi-test")
@@ -200,14 +215,14 @@ def main(build, source, program, version):
     os.makedirs(work)
     parts = version.split(".")
     newer = ".".join(parts[:-1] + [str(int(parts[-1]) + 1)])
-    package = make_package(build, source, program, version, work)
+    package = shipped_package(build, version, work)
     upgrade = make_package(build, source, program, newer, work)
     properties = check_tables(package, program, version)
     upgraded = check_tables(upgrade, program, newer)
     if upgraded["UpgradeCode"] != properties["UpgradeCode"] or upgraded["ProductCode"] == properties["ProductCode"]:
         fail("the newer version would not replace the older one")
 
-    wine = Wine(os.path.join(build, "msi-wineprefix"), loader, server)
+    wine = Wine(os.path.join(build, "msi-wineprefix"), *loader_and_server)
     # What a run that failed half-way left installed goes first.
     for leftover in (upgrade, package):
         if any(os.path.exists(folder) for folder in program_folders(wine)):
@@ -216,7 +231,7 @@ def main(build, source, program, version):
         fail(f"msiexec /i ribi-{version}.msi failed")
     folder = check_installed(wine, properties, version)
     if can_run_32bit(source) and os.environ.get("DISPLAY"):
-        see_window(wine, os.path.join(folder, "ribi.exe"))
+        see_window(wine, source, os.path.join(folder, "ribi.exe"))
     else:
         print("msi: the installed program is not started: no 32-bit programs or no display here")
 

@@ -1,6 +1,7 @@
 // What the shipped program carries besides code: the icon the window and
-// Explorer show, the manifest that keeps Windows from stretching it, and
-// the version information Explorer shows under Properties.
+// Explorer show, and the version information Explorer shows under
+// Properties, all in Bulgarian. check_program_image.cmake reads the
+// manifest that keeps Windows from stretching the window.
 
 #include "ribi_version.h"
 #include "window/resource.h"
@@ -49,27 +50,10 @@ protected:
     HMODULE program = nullptr;
 };
 
-// The classic 32 by 32 image in 256 colours, with its transparency mask,
-// for displays and tools that take no more.
-TEST_F(ProgramResources, IconHasA32By32ImageIn256Colours)
-{
-    // The icon group: a 6-byte header, then 14 bytes per image.
-    const std::string_view group = Resource(RT_GROUP_ICON, kIconResource);
-    ASSERT_GE(group.size(), 6u + 14u);
-    WORD images = 0;
-    std::memcpy(&images, group.data() + 4, sizeof images);
-    bool found = false;
-    for (WORD i = 0; i < images && 6u + 14u * (i + 1u) <= group.size(); ++i) {
-        const char* entry = group.data() + 6 + std::size_t{14} * i;
-        WORD bitsPerPixel = 0;
-        std::memcpy(&bitsPerPixel, entry + 6, sizeof bitsPerPixel);
-        if (static_cast<BYTE>(entry[0]) == 32 && static_cast<BYTE>(entry[1]) == 32 && bitsPerPixel == 8) found = true;
-    }
-    EXPECT_TRUE(found) << "no 32x32 image with a 256-colour palette";
-}
-
 // Windows picks the image of the size it needs (title bar, taskbar, Start
-// menu, Explorer's large icons) instead of scaling one up or down.
+// menu, Explorer's large icons) instead of scaling one up or down; the
+// classic 32 by 32 image in 256 colours, with its transparency mask, is
+// for displays and tools that take no more.
 TEST_F(ProgramResources, IconHasAnImageForEverySizeWindowsShows)
 {
     // The icon group: a 6-byte header, then 14 bytes per image; a width of
@@ -80,12 +64,17 @@ TEST_F(ProgramResources, IconHasAnImageForEverySizeWindowsShows)
     std::memcpy(&images, group.data() + 4, sizeof images);
     ASSERT_GE(group.size(), 6u + 14u * images);
     std::set<int> sizes;
+    bool classic = false;
     for (WORD i = 0; i < images; ++i) {
         const auto* entry = reinterpret_cast<const BYTE*>(group.data() + 6 + std::size_t{14} * i);
         EXPECT_EQ(entry[0], entry[1]) << "image " << i << " is not square";
         sizes.insert(entry[0] == 0 ? 256 : entry[0]);
+        WORD bitsPerPixel = 0;
+        std::memcpy(&bitsPerPixel, entry + 6, sizeof bitsPerPixel);
+        classic = classic || (entry[0] == 32 && bitsPerPixel == 8);
     }
     for (const int size : {16, 24, 32, 48, 256}) EXPECT_TRUE(sizes.contains(size)) << "no " << size << " px image";
+    EXPECT_TRUE(classic) << "no 32x32 image with a 256-colour palette";
 }
 
 // Bulgarian text tagged as English would be listed under the wrong language
@@ -107,15 +96,6 @@ TEST_F(ProgramResources, EveryResourceIsTaggedBulgarian)
     EXPECT_EQ(languages(RT_GROUP_ICON, kIconResource), bulgarian);
     EXPECT_EQ(languages(RT_MANIFEST, 1), bulgarian);
     EXPECT_EQ(languages(RT_VERSION, 1), bulgarian);
-}
-
-TEST_F(ProgramResources, ManifestDeclaresPerMonitorDpiAwareness)
-{
-    const std::string_view manifest = Resource(RT_MANIFEST, 1); // CREATEPROCESS_MANIFEST_RESOURCE_ID
-    ASSERT_FALSE(manifest.empty());
-    EXPECT_NE(manifest.find("<dpiAwareness"), std::string_view::npos);
-    EXPECT_NE(manifest.find("PerMonitorV2"), std::string_view::npos);
-    EXPECT_NE(manifest.find("true/pm"), std::string_view::npos); // systems before Windows 10 1607
 }
 
 // The whole version resource as the system reads it from the file.

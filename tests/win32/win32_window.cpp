@@ -1,6 +1,7 @@
 #include "tests/win32/win32_window.h"
 
-#include "form/win32/message_loop.h"
+#include "form/win32/win32_text.h"
+#include "tests/win32/queued_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,12 @@
 
 namespace ribi::testing {
 namespace {
+
+// In Key's order; Shift+Tab is Tab with Shift held.
+constexpr std::array<WORD, kKeyCount> kVirtualKeys{
+    VK_TAB,   VK_TAB,    VK_UP,   VK_DOWN,   VK_LEFT,   VK_RIGHT, VK_HOME, VK_END, VK_PRIOR, VK_NEXT,
+    VK_SPACE, VK_RETURN, VK_BACK, VK_DELETE, VK_ESCAPE, 'A',      'C',     'V',    'X',      'Z',
+};
 
 LPARAM At(POINT point)
 {
@@ -25,45 +32,113 @@ LPARAM KeyData(WORD key, bool release)
 }
 
 // What GetKeyState reports while a key message is handled.
-class HeldModifiers {
-public:
-    HeldModifiers(bool shift, bool control) : held_(shift || control)
-    {
-        if (!held_) return;
-        GetKeyboardState(saved_.data());
-        auto pressed = saved_;
-        if (shift) pressed[VK_SHIFT] = pressed[VK_LSHIFT] = 0x80;
-        if (control) pressed[VK_CONTROL] = pressed[VK_LCONTROL] = 0x80;
-        SetKeyboardState(pressed.data());
-    }
-    ~HeldModifiers()
-    {
-        if (held_) SetKeyboardState(saved_.data());
-    }
-    HeldModifiers(const HeldModifiers&) = delete;
-    HeldModifiers& operator=(const HeldModifiers&) = delete;
-
-private:
-    bool held_;
-    std::array<BYTE, 256> saved_{};
-};
+void HoldModifiers(bool shift, bool control)
+{
+    std::array<BYTE, 256> keys{};
+    GetKeyboardState(keys.data());
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(keys.data());
+}
 
 } // namespace
 
+// A right click in the output box opens the edit's own menu, whose loop
+// waits for the user: once it is idle, they close it with Escape.
+class Win32Window::MenuCloser {
+public:
+    MenuCloser() : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &Closing, nullptr, GetCurrentThreadId()))
+    {
+        EXPECT_NE(hook_, nullptr) << "a right click in the output box would wait for ever";
+    }
+    ~MenuCloser()
+    {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    MenuCloser(const MenuCloser&) = delete;
+    MenuCloser& operator=(const MenuCloser&) = delete;
+
+private:
+    static LRESULT CALLBACK Closing(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
+            PostMessageW(sent->hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageW(sent->hwnd, WM_KEYUP, VK_ESCAPE, 1 | (LPARAM{3} << 30));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook_;
+};
+
 Win32Window::Win32Window(const form::FormDescription& description)
-    : form(description), handlers(form, diagnostics), clicks(handlers)
+    : description_(description), menus_(std::make_unique<MenuCloser>()), form(description), handlers(form, diagnostics),
+      clicks(handlers)
 {
     form.Connect(clicks);
     form.Show(SW_SHOWNORMAL);
     Pump();
 }
 
+Win32Window::~Win32Window() = default;
+
 void Win32Window::Pump()
 {
-    form::win32::DeliverQueued(form.Handle());
+    DeliverQueued(form.Handle());
 }
 
-POINT Win32Window::ItemCentre(int row) const
+void Win32Window::Click(ControlId control, Point at, Button button)
+{
+    const auto [target, local] = Target(control, at);
+    const bool left = button == Button::Left;
+    PostMessageW(target, WM_MOUSEMOVE, 0, At(local));
+    PostMessageW(target, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON, At(local));
+    PostMessageW(target, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, At(local));
+    Pump();
+}
+
+// The system's double click: press, release, then a second press that
+// arrives as WM_LBUTTONDBLCLK, and its release.
+void Win32Window::DoubleClick(ControlId control, Point first, Point second)
+{
+    const auto [target, start] = Target(control, first);
+    const POINT end{start.x + second.x - first.x, start.y + second.y - first.y};
+    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, At(start));
+    PostMessageW(target, WM_LBUTTONUP, 0, At(start));
+    PostMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, At(end));
+    PostMessageW(target, WM_LBUTTONUP, 0, At(end));
+    Pump();
+}
+
+void Win32Window::Drag(ControlId control, Point from, Point to)
+{
+    const auto [target, start] = Target(control, from);
+    const POINT end{start.x + to.x - from.x, start.y + to.y - from.y};
+    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, At(start));
+    PostMessageW(target, WM_MOUSEMOVE, MK_LBUTTON, At(end));
+    PostMessageW(target, WM_LBUTTONUP, 0, At(end));
+    Pump();
+}
+
+void Win32Window::Press(Key key, Modifier held)
+{
+    const WORD virtualKey = kVirtualKeys[static_cast<std::size_t>(key)];
+    HoldModifiers(key == Key::ShiftTab || held == Modifier::Shift, held == Modifier::Control);
+    const HWND focused = GetFocus();
+    PostMessageW(focused, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));
+    PostMessageW(focused, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
+    Pump();
+    HoldModifiers(false, false);
+}
+
+std::u16string Win32Window::Focused()
+{
+    const HWND focused = GetFocus();
+    const ControlId control = IdOf(focused);
+    return control.name.empty() ? std::u16string() : ControlName(control);
+}
+
+Rect Win32Window::RowRect(form::Index row)
 {
     RECT client{};
     GetClientRect(Names(), &client);
@@ -73,107 +148,129 @@ POINT Win32Window::ItemCentre(int row) const
         SendMessageW(Names(), LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
         SendMessageW(Names(), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     }
-    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    return {item.left, item.top, item.right - item.left, item.bottom - item.top};
 }
 
-void Win32Window::Click(HWND control, POINT at, Button button)
-{
-    const bool left = button == Button::Left;
-    PostMessageW(control, WM_MOUSEMOVE, 0, At(at));
-    PostMessageW(control, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON, At(at));
-    PostMessageW(control, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, At(at));
-    Pump();
-}
-
-// The system's double click: press, release, then a second press that
-// arrives as WM_LBUTTONDBLCLK, and its release.
-void Win32Window::DoubleClick(HWND control, POINT first, POINT second)
-{
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, At(first));
-    PostMessageW(control, WM_LBUTTONUP, 0, At(first));
-    PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, At(second));
-    PostMessageW(control, WM_LBUTTONUP, 0, At(second));
-    Pump();
-}
-
-void Win32Window::Drag(HWND control, POINT from, POINT to)
-{
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, At(from));
-    PostMessageW(control, WM_MOUSEMOVE, MK_LBUTTON, At(to));
-    PostMessageW(control, WM_LBUTTONUP, 0, At(to));
-    Pump();
-}
-
-void Win32Window::ClickOption(form::Index index, Button button)
+Point Win32Window::Size(ControlId control)
 {
     RECT client{};
-    GetClientRect(Option(index), &client);
-    const Point at = OptionClickPoint({client.right, client.bottom});
-    Click(Option(index), {at.x, at.y}, button);
+    GetClientRect(Handle(control), &client);
+    return {client.right, client.bottom};
 }
 
-void Win32Window::Paste(const std::u16string& text)
+Rect Win32Window::Bounds(ControlId control)
 {
-    const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    RECT r{};
+    GetWindowRect(Handle(control), &r);
+    MapWindowPoints(HWND_DESKTOP, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::vector<std::u16string> Win32Window::Items(ControlId list)
+{
+    const HWND handle = Handle(list);
+    std::vector<std::u16string> items;
+    for (WPARAM row = 0; row < static_cast<WPARAM>(SendMessageW(handle, LB_GETCOUNT, 0, 0)); ++row) {
+        std::wstring text(static_cast<std::size_t>(SendMessageW(handle, LB_GETTEXTLEN, row, 0)) + 1, L'\0');
+        text.resize(
+            static_cast<std::size_t>(SendMessageW(handle, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()))));
+        items.push_back(form::win32::FromWide(text));
+    }
+    return items;
+}
+
+Rgb Win32Window::Pixel(ControlId control, Point at)
+{
+    const HWND handle = Handle(control);
+    RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const HDC dc = GetDC(handle);
+    const COLORREF colour = GetPixel(dc, at.x, at.y);
+    ReleaseDC(handle, dc);
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+Font Win32Window::FontOf(ControlId control)
+{
+    LOGFONTW font{};
+    const auto handle = reinterpret_cast<HFONT>(SendMessageW(Handle(control), WM_GETFONT, 0, 0));
+    if (!handle || GetObjectW(handle, sizeof font, &font) != static_cast<int>(sizeof font)) return {};
+    return {form::win32::FromWide(font.lfFaceName), -font.lfHeight, static_cast<int>(font.lfWeight), font.lfCharSet,
+            !font.lfItalic && !font.lfUnderline && !font.lfStrikeOut};
+}
+
+TextSelection Win32Window::OutputSelection()
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(Output(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+bool Win32Window::OutputOverflows()
+{
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_ALL;
+    GetScrollInfo(Output(), SB_VERT, &scroll);
+    return scroll.nMax - static_cast<int>(scroll.nPage) + 1 > 0;
+}
+
+form::Index Win32Window::SelectedOption()
+{
+    for (form::Index index = 0; Option(index); ++index)
+        if (TypeSelected(index)) return index;
+    return -1;
+}
+
+// A WM_CHAR for each code unit.
+void Win32Window::TypeCharacters(std::u16string_view text)
+{
+    const HWND focused = GetFocus();
+    for (const char16_t unit : text) PostMessageW(focused, WM_CHAR, static_cast<wchar_t>(unit), 1);
+    Pump();
+}
+
+void Win32Window::PutOnClipboard(std::u16string_view text)
+{
+    const std::size_t bytes = text.size() * sizeof(char16_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes + sizeof(char16_t));
     ASSERT_NE(memory, nullptr);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    std::memcpy(GlobalLock(memory), text.data(), bytes);
     GlobalUnlock(memory);
     ASSERT_TRUE(OpenClipboard(form.Handle()));
     EmptyClipboard();
     if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory); // otherwise the system owns it
     CloseClipboard();
-    Key('V', false, true);
-}
-
-void Win32Window::Key(WORD key, bool shift, bool control)
-{
-    const HeldModifiers held(shift, control);
-    const HWND focused = GetFocus();
-    PostMessageW(focused, WM_KEYDOWN, key, KeyData(key, false));
-    PostMessageW(focused, WM_KEYUP, key, KeyData(key, true));
-    Pump();
-}
-
-void Win32Window::TypeIntoOutput(std::u16string_view text)
-{
-    const HWND box = Output();
-    SetFocus(box);
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(box));
-    SendMessageW(box, EM_SETSEL, end, static_cast<LPARAM>(end));
-    Type(text);
-}
-
-void Win32Window::Type(std::u16string_view text)
-{
-    const HWND focused = GetFocus();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') continue;
-        // Enter reaches the edit as the character CR, after its key went through the loop.
-        const wchar_t typed = text[i] == u'\n' ? L'\r' : static_cast<wchar_t>(text[i]);
-        PostMessageW(focused, WM_CHAR, typed, 1);
-    }
-    Pump();
 }
 
 // As the system finds it: the deepest control there, less those that let
 // the mouse through (labels, the frame's border).
-HWND Win32Window::ControlAt(POINT at) const
+std::pair<HWND, POINT> Win32Window::Target(ControlId control, Point at) const
 {
+    POINT point{at.x, at.y};
+    if (!control.name.empty()) return {Handle(control), point};
     std::vector<HWND> chain{form.Handle()};
-    POINT local = at;
+    POINT local = point;
     for (;;) {
         const HWND child = ChildWindowFromPointEx(chain.back(), local, CWP_SKIPINVISIBLE);
         if (!child || child == chain.back()) break;
         MapWindowPoints(chain.back(), child, &local, 1);
         chain.push_back(child);
     }
-    POINT screen = at;
+    POINT screen = point;
     ClientToScreen(form.Handle(), &screen);
     while (chain.size() > 1 &&
            SendMessageW(chain.back(), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)
         chain.pop_back();
-    return chain.back();
+    MapWindowPoints(form.Handle(), chain.back(), &point, 1);
+    return {chain.back(), point};
+}
+
+ControlId Win32Window::IdOf(HWND window) const
+{
+    for (const auto& control : description_.controls)
+        if (window && Handle({control.name, control.index}) == window) return {control.name, control.index};
+    return kWindow;
 }
 
 } // namespace ribi::testing

@@ -6,6 +6,7 @@
 // program's own message loop code.
 
 #include "form/win32/win32_form.h"
+#include "form/win32/win32_text.h"
 #include "selection/handlers.h"
 #include "tests/counting_sink.h"
 #include "tests/recorded_diagnostics.h"
@@ -14,13 +15,18 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace ribi::testing {
 
-class Win32Window {
+class Win32Window final : public RealWindowDriver {
 public:
     explicit Win32Window(const form::FormDescription& description = window::MainFormDescription());
+    ~Win32Window() override;
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
 
     // The window itself for an empty name.
     HWND Control(std::u16string_view name, form::Index index = 0) const
@@ -33,34 +39,68 @@ public:
 
     // Takes every queued message through the program's loop code.
     void Pump();
-
-    // The centre of a names list item, scrolled into view first if need be.
-    POINT ItemCentre(int row) const;
-    void Click(HWND control, POINT at, Button button = Button::Left);
     // The second press may land elsewhere, as when the pointer moves in between.
-    void DoubleClick(HWND control, POINT first, POINT second);
-    void DoubleClick(HWND control, POINT at) { DoubleClick(control, at, at); }
-    // Left button down at `from`, moved to `to` and released there.
-    void Drag(HWND control, POINT from, POINT to);
-    void ClickItem(int row, Button button = Button::Left) { Click(Names(), ItemCentre(row), button); }
-    // Far right in the option's rectangle, away from its circle and caption.
-    void ClickOption(form::Index index, Button button = Button::Left);
-    // A key pressed and released on the control with the focus.
-    void Key(WORD key, bool shift = false, bool control = false);
-    // Puts `text` on the clipboard and presses Ctrl+V on the focused control.
-    void Paste(const std::u16string& text);
-    // Types at the end of the output box, Enter for each line break.
-    void TypeIntoOutput(std::u16string_view text);
-    // As a keyboard types: a WM_CHAR for each code unit, CR for each line
-    // break ("\r\n", "\r" or "\n").
-    void Type(std::u16string_view text);
-    // The window a real press at `at`, in the window's client pixels, reaches.
-    HWND ControlAt(POINT at) const;
+    void DoubleClick(ControlId control, Point first, Point second);
 
-    std::u16string Shown() { return form.Text1(0).Text(); }
-    bool Checked(form::Index index) const { return SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    form::Index Selected() const { return static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0)); }
+    std::u16string OutputText() override { return form.Text1(0).Text(); }
+    selection::ClickGuard Guard() override { return handlers.Guard(); }
+    void Click(ControlId control, Point at, Button button = Button::Left) override;
+    void DoubleClick(ControlId control, Point at) override { DoubleClick(control, at, at); }
+    void Drag(ControlId control, Point from, Point to) override;
+    void Press(Key key, Modifier held = Modifier::None) override;
+    void Focus(ControlId control) override { SetFocus(Handle(control)); }
+    std::u16string Focused() override;
+    Rect RowRect(form::Index row) override;
+    Point Size(ControlId control) override;
+    Rect Bounds(ControlId control) override;
+    ControlId ParentOf(ControlId control) override { return IdOf(GetParent(Handle(control))); }
+    bool IsShown(ControlId control) override { return IsWindowVisible(Handle(control)) != FALSE; }
+    bool IsTabStop(ControlId control) override
+    {
+        return (GetWindowLongPtrW(Handle(control), GWL_STYLE) & WS_TABSTOP) != 0;
+    }
+    std::vector<std::u16string> Items(ControlId list) override;
+    Rgb Pixel(ControlId control, Point at) override;
+    Font FontOf(ControlId control) override;
+    std::u16string Title() override { return form::win32::WindowText(form.Handle()); }
+    bool IsResizable() override
+    {
+        return (GetWindowLongPtrW(form.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
+    }
+    TextSelection OutputSelection() override;
+    int OutputLines() override { return static_cast<int>(SendMessageW(Output(), EM_GETLINECOUNT, 0, 0)); }
+    int FirstVisibleOutputLine() override
+    {
+        return static_cast<int>(SendMessageW(Output(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    }
+    bool OutputOverflows() override;
+    form::Index SelectedOption() override;
+    bool TypeSelected(form::Index index) override
+    {
+        return SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    form::Index SelectedRow() override { return static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0)); }
+    bool IsOpen() override { return IsWindow(form.Handle()) != FALSE && IsWindowVisible(form.Handle()) != FALSE; }
+    int ListClicks() override { return clicks.listClicks; }
+    int OptionClicks() override { return clicks.optionClicks; }
 
+private:
+    class MenuCloser;
+
+    void TypeCharacters(std::u16string_view text) override;
+    void PutOnClipboard(std::u16string_view text) override;
+
+    HWND Handle(ControlId control) const { return Control(control.name, control.index); }
+    // The window a press at `at` reaches, and the point in its own pixels;
+    // a point in the window reaches the control there.
+    std::pair<HWND, POINT> Target(ControlId control, Point at) const;
+    // The control a window is, kWindow for any other.
+    ControlId IdOf(HWND window) const;
+
+    const form::FormDescription& description_;
+    std::unique_ptr<MenuCloser> menus_;
+
+public:
     RecordedDiagnostics diagnostics;
     form::win32::Win32Form form;
     selection::Handlers handlers;

@@ -21,21 +21,21 @@ QString Shown(const std::u16string& text)
     return form::qt::ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-int SpeciesWithLongestDescription()
+form::Index SpeciesWithLongestDescription()
 {
     const auto& rows = catalogue::AllSpecies();
     const auto longest = std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
         return a.description.size() < b.description.size();
     });
-    return static_cast<int>(longest - rows.begin());
+    return static_cast<form::Index>(longest - rows.begin());
 }
 
-int FirstSpeciesNotOfType(std::u16string_view typeCode)
+form::Index FirstSpeciesNotOfType(std::u16string_view typeCode)
 {
     const auto& rows = catalogue::AllSpecies();
     const auto other =
         std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.typeCode != typeCode; });
-    return static_cast<int>(other - rows.begin());
+    return static_cast<form::Index>(other - rows.begin());
 }
 
 form::Index TypeCaptioned(std::u16string_view caption)
@@ -166,8 +166,8 @@ public:
 
     testing::QtWindow window;
     QPlainTextEdit floor;
-    const int species;
-    const int otherSpecies;
+    const form::Index species;
+    const form::Index otherSpecies;
     const form::Index type;
     const form::Index otherType;
     QString speciesText, otherSpeciesText, typeText, otherTypeText;

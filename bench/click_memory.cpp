@@ -21,7 +21,7 @@ void Click(testing::QtWindow& window, int n)
     constexpr int kCycle = kSpecies + static_cast<int>(catalogue::kTypeCount);
     const int step = n % kCycle;
     if (step < kSpecies)
-        window.ClickSpecies(step);
+        window.ClickSpecies(static_cast<form::Index>(step));
     else
         window.ClickOption(static_cast<form::Index>(step - kSpecies));
     QCoreApplication::processEvents();

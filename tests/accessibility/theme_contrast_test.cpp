@@ -161,7 +161,7 @@ TEST_F(DarkTheme, CaptionsAndLabelsReadOnTheirFixedColours)
 
 TEST_F(DarkTheme, ListItemsAndTheSelectedRowRead)
 {
-    const int catfish = expected::Row(u"сом");
+    const form::Index catfish = expected::Row(u"сом");
     window_.ClickSpecies(catfish);
     int shown = 0; // an item in sight other than the selected one
     while (shown == catfish ||

@@ -77,16 +77,18 @@ std::string Look()
 {
     namespace look = ribi::testing::look;
     std::vector<std::string> places;
+    places.reserve(std::size(look::kPlaces));
     for (const auto& [control, rect] : look::kPlaces)
         places.push_back("{\"id\":" + Json(control) + ",\"left\":" + std::to_string(rect.left) +
                          ",\"top\":" + std::to_string(rect.top) + ",\"width\":" + std::to_string(rect.width) +
                          ",\"height\":" + std::to_string(rect.height) + "}");
     std::vector<std::string> backgrounds;
+    backgrounds.reserve(std::size(look::kBackgrounds));
     for (const auto& sample : look::kBackgrounds)
-        backgrounds.push_back("{\"what\":\"" + std::string(sample.what) + "\",\"id\":" + Json(sample.control) +
+        backgrounds.push_back(R"({"what":")" + std::string(sample.what) + R"(","id":)" + Json(sample.control) +
                               ",\"x\":" + std::to_string(sample.at.x) + ",\"y\":" + std::to_string(sample.at.y) +
                               ",\"colour\":" + Json(sample.colour) + "}");
-    return "\"look\":{\"width\":" + std::to_string(look::kClientArea.width) +
+    return R"("look":{"width":)" + std::to_string(look::kClientArea.width) +
            ",\"height\":" + std::to_string(look::kClientArea.height) + ",\"title\":" + Json(look::kTitle) +
            ",\"places\":" + Json(places) + ",\"backgrounds\":" + Json(backgrounds) + "}";
 }

@@ -12,14 +12,7 @@
 namespace ribi::testing {
 namespace {
 
-INSTANTIATE_TEST_SUITE_P(Qt, SelectionBehaviour, ::testing::Values(DriverFactory{"Qt", &Make<QtWindow, WindowDriver>}),
-                         ::testing::PrintToStringParamName());
-INSTANTIATE_TEST_SUITE_P(Qt, WindowBehaviour,
-                         ::testing::Values(RealDriverFactory{"Qt", &Make<QtWindow, RealWindowDriver>}),
-                         ::testing::PrintToStringParamName());
-INSTANTIATE_TEST_SUITE_P(Qt, RandomUserActions,
-                         ::testing::Values(RealDriverFactory{"Qt", &Make<QtWindow, RealWindowDriver>}),
-                         ::testing::PrintToStringParamName());
+RIBI_RUN_SHARED_WINDOW_SUITES(Qt, QtWindow);
 
 // Fontconfig finds the window's font, or its metric twin.
 TEST(QtWindowLook, TheWindowFontIsFoundOnLinux)

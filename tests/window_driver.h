@@ -269,3 +269,17 @@ protected:
 class RandomUserActions : public ::testing::TestWithParam<RealDriverFactory> {};
 
 } // namespace ribi::testing
+
+// Runs the shared suites against `Driver`, named `Name` (Qt, Win32). A
+// macro because GoogleTest's instantiations are macros themselves.
+// NOLINTNEXTLINE(cppcoreguidelines-macro-usage)
+#define RIBI_RUN_SHARED_WINDOW_SUITES(Name, Driver)                                                                    \
+    INSTANTIATE_TEST_SUITE_P(Name, SelectionBehaviour,                                                                 \
+                             ::testing::Values(DriverFactory{#Name, &Make<Driver, WindowDriver>}),                     \
+                             ::testing::PrintToStringParamName());                                                     \
+    INSTANTIATE_TEST_SUITE_P(Name, WindowBehaviour,                                                                    \
+                             ::testing::Values(RealDriverFactory{#Name, &Make<Driver, RealWindowDriver>}),             \
+                             ::testing::PrintToStringParamName());                                                     \
+    INSTANTIATE_TEST_SUITE_P(Name, RandomUserActions,                                                                  \
+                             ::testing::Values(RealDriverFactory{#Name, &Make<Driver, RealWindowDriver>}),             \
+                             ::testing::PrintToStringParamName())

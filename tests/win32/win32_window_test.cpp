@@ -18,15 +18,7 @@ namespace {
 
 using expected::Row;
 
-INSTANTIATE_TEST_SUITE_P(Win32, SelectionBehaviour,
-                         ::testing::Values(DriverFactory{"Win32", &Make<Win32Window, WindowDriver>}),
-                         ::testing::PrintToStringParamName());
-INSTANTIATE_TEST_SUITE_P(Win32, WindowBehaviour,
-                         ::testing::Values(RealDriverFactory{"Win32", &Make<Win32Window, RealWindowDriver>}),
-                         ::testing::PrintToStringParamName());
-INSTANTIATE_TEST_SUITE_P(Win32, RandomUserActions,
-                         ::testing::Values(RealDriverFactory{"Win32", &Make<Win32Window, RealWindowDriver>}),
-                         ::testing::PrintToStringParamName());
+RIBI_RUN_SHARED_WINDOW_SUITES(Win32, Win32Window);
 
 TEST(Win32WindowLayout, ScalesFromTwipsWhenTheDpiChanges)
 {

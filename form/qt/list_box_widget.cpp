@@ -84,9 +84,10 @@ void ListBoxWidget::focusOutEvent(QFocusEvent* event)
 void ListBoxWidget::mousePressEvent(QMouseEvent* event)
 {
     event->accept(); // a right or middle press, or one on no item, selects nothing
-    if (event->button() != Qt::LeftButton || RowAt(*event) < 0) return;
+    const Index row = RowAt(*event);
+    if (event->button() != Qt::LeftButton || row < 0) return;
     QListWidget::mousePressEvent(event);
-    clicks_.Press(RowAt(*event));
+    clicks_.Press(row);
 }
 
 void ListBoxWidget::mouseMoveEvent(QMouseEvent* event)

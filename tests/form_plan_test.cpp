@@ -27,13 +27,7 @@ form::ControlDescription Control(ControlKind kind, std::u16string_view name, for
 // Two frames of options and two lists, each array declared out of Index order.
 form::FormDescription TwoFrames()
 {
-    form::FormDescription form{.name = u"TwoFrames",
-                               .title = u"",
-                               .clientWidth = 0,
-                               .clientHeight = 0,
-                               .background = {0},
-                               .font = {},
-                               .controls = {}};
+    form::FormDescription form{};
     auto& c = form.controls;
     c.push_back(Control(ControlKind::ListBox, u"List1", 1)); // 0
     c.back().items = {u"скрит"};

@@ -66,15 +66,8 @@ TEST_P(SelectionBehaviour, RepeatedClicksReplaceRatherThanAppend)
     window->ClickSpecies(Row(u"сом"));
     EXPECT_EQ(window->OutputText(), SpeciesOutput(u"сом"));
     window->ClickType(kSchooling);
-    window->ClickType(kSchooling); // the option already selected still lists its type
+    window->ClickType(kSchooling);
     EXPECT_EQ(window->OutputText(), TypeListing(kSchooling));
-}
-
-TEST_P(SelectionBehaviour, ClickOnTheTypeJustMarkedListsIt)
-{
-    window->ClickSpecies(Row(u"сом"));
-    window->ClickType(kNonSchooling);
-    EXPECT_EQ(window->OutputText(), TypeListing(kNonSchooling));
 }
 
 TEST_P(SelectionBehaviour, TypedTextIsDiscardedByTheNextClick)

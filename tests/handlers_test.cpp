@@ -79,11 +79,15 @@ TEST(Handlers, NestedOptionClickInsideShowSpeciesIsIgnored)
     EXPECT_EQ(w.form.Option1(1).clicksRaised, 1);
 }
 
-TEST(Handlers, OneWholeTextWritePerLineOfAListing)
+// A listing is a whole-text write per line; the screen gets each click once.
+TEST(Handlers, OneWriteALineOfAListingAndOneRefreshAClick)
 {
     InMemoryWindow w;
     w.form.UserClicksOption(0);
     EXPECT_EQ(w.form.Output().writes, 2 + 8);
+    EXPECT_EQ(w.form.Output().refreshes, 1);
+    w.form.UserClicksListItem(Row(u"костур")); // with the option's Click inside it
+    EXPECT_EQ(w.form.Output().refreshes, 2);
 }
 
 // A text box that runs a click of the other kind in the middle of a handler,

@@ -6,6 +6,7 @@
 
 #include "form/option_group.h"
 #include "form/planned_controls.h"
+#include "form/refresh_once.h"
 
 #include <memory>
 #include <string>
@@ -52,6 +53,7 @@ private:
     bool value_ = false;
 };
 
+// Counts its writes, and its refreshes as a screen would get them.
 class InMemoryTextBox final : public form::TextBox {
 public:
     explicit InMemoryTextBox(std::u16string text) : text_(std::move(text)) {}
@@ -60,11 +62,15 @@ public:
     {
         text_ = std::move(text);
         ++writes;
+        refreshing_.Written();
     }
+    form::RefreshOnce& Refreshing() { return refreshing_; }
     int writes = 0;
+    int refreshes = 0;
 
 private:
     std::u16string text_;
+    form::RefreshOnce refreshing_{[this] { ++refreshes; }};
 };
 
 class InMemoryForm final

@@ -162,29 +162,21 @@ void Send(RealWindowDriver& window, const Event& e)
 {
     switch (e.action) {
     case Action::Click:
-        window.Click(kWindow, e.at);
-        break;
+        return window.Click(kWindow, e.at);
     case Action::RightClick:
-        window.Click(kWindow, e.at, Button::Right);
-        break;
+        return window.Click(kWindow, e.at, Button::Right);
     case Action::DoubleClick:
-        window.DoubleClick(kWindow, e.at);
-        break;
+        return window.DoubleClick(kWindow, e.at);
     case Action::Drag:
-        window.Drag(kWindow, e.at, e.to);
-        break;
+        return window.Drag(kWindow, e.at, e.to);
     case Action::ClickSpecies:
-        window.ClickSpecies(e.row);
-        break;
+        return window.ClickSpecies(e.row);
     case Action::Key:
-        window.Press(e.key, e.held);
-        break;
+        return window.Press(e.key, e.held);
     case Action::Type:
-        window.Type(e.text);
-        break;
+        return window.Type(e.text);
     case Action::Paste:
-        window.Paste(PastedPage());
-        break;
+        return window.Paste(PastedPage());
     }
 }
 

@@ -156,4 +156,4 @@ async function withPage(t, body, { load = true, ...options } = {}) {
   if (can(t, 'console')) assert.deepEqual(page.errors, []);
 }
 
-module.exports = { engineName, expected, outputs, pageUrl, control, withLf, desktop, phones, can, open, withPage };
+module.exports = { expected, outputs, pageUrl, control, desktop, phones, can, withPage };

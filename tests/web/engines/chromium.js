@@ -31,8 +31,7 @@ async function open({ width, height, touch, dark }) {
     await session.detach();
   };
   return {
-    engine: `Chromium ${(await launched).version()}`,
-    errors, requests, page,
+    errors, requests,
     goto: (url, { early } = {}) => page.goto(url, { waitUntil: early ? 'commit' : 'domcontentloaded' }),
     // The processor `rate` times slower: the page's own work takes its time.
     async slowDown(rate) {

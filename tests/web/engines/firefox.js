@@ -37,8 +37,7 @@ async function open({ width, height, touch, dark }) {
     if (message.type() === 'error' || message.type() === 'warn') errors.push(message.text());
   });
   return {
-    engine: `Firefox ${await browser.version()}`,
-    errors, requests, page,
+    errors, requests,
     goto: (url) => page.goto(url, { waitUntil: 'domcontentloaded' }),
     evaluate: (expression) => page.evaluate(expression),
     click: (x, y, { button = 'left', count = 1 } = {}) => page.mouse.click(x, y, { button, count }),

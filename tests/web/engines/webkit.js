@@ -64,7 +64,7 @@ async function startDriver() {
 async function open({ width, height, dark }) {
   started ??= startDriver();
   const { call } = await started;
-  const { sessionId, capabilities } = await call('POST', '/session', { capabilities: { alwaysMatch: {
+  const { sessionId } = await call('POST', '/session', { capabilities: { alwaysMatch: {
     'webkitgtk:browserOptions': { binary: browserPath, args: ['--automation', ...(dark ? ['--dark-mode'] : [])] },
   } } });
   const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
@@ -81,7 +81,6 @@ async function open({ width, height, dark }) {
   }
   await resize({ width, height });
   return {
-    engine: `WebKitGTK ${capabilities.browserVersion}`,
     errors: null, requests: null,
     goto: (url) => session('POST', '/url', { url }),
     evaluate,

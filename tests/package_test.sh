@@ -2,10 +2,9 @@
 # Unpacks the Debian package into a scratch root and starts the unpacked
 # program on a virtual screen: it must open its window, under the window
 # class its menu entry names.
-# Usage: package_test.sh SOURCE_DIR PACKAGE_DIR
+# Usage: package_test.sh PACKAGE_DIR
 set -eu
-source=$1
-deb=$(ls "$2"/ribi_*.deb)
+deb=$(ls "$1"/ribi_*.deb)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 

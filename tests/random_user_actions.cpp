@@ -26,6 +26,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
+// The pointer's actions first: they are the ones at a point.
 enum class Action { Click, DoubleClick, RightClick, Drag, ClickSpecies, Key, Type, Paste };
 
 struct Event {
@@ -70,8 +71,8 @@ std::string Describe(const Event& e)
     if (e.action == Action::Key)
         out << ' ' << kModifierNames[static_cast<std::size_t>(e.held)] << kKeyNames[static_cast<std::size_t>(e.key)];
     if (e.action == Action::Paste) out << ' ' << PastedPage().size() << " code units";
-    for (const char16_t c : e.action == Action::Type ? e.text : u"")
-        out << " U+" << std::hex << std::uppercase << static_cast<unsigned>(c);
+    if (e.action == Action::Type)
+        for (const char16_t c : e.text) out << " U+" << std::hex << std::uppercase << static_cast<unsigned>(c);
     return out.str();
 }
 

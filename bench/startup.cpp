@@ -2,7 +2,7 @@
 
 #include "bench/bare_window.h"
 #include "bench/process.h"
-#include "window/run_main_window.h"
+#include "window/run_qt_main_window.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -70,7 +70,7 @@ int RunStartupChild(StartupWindow window, char* program)
 
     FirstPaint probe(timestamps);
     application.installEventFilter(&probe);
-    if (window == StartupWindow::Program) return window::RunMainWindow(application);
+    if (window == StartupWindow::Program) return window::RunQtMainWindow(application);
 
     UseWindowsStyle(application);
     BareWindow bare;

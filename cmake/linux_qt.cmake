@@ -15,7 +15,7 @@ add_library(ribi_qt STATIC
 target_link_libraries(ribi_qt PUBLIC ribi_core Qt6::Widgets)
 
 # The main window's run: the program's, and the start-up benchmark's.
-add_library(ribi_main_window STATIC window/run_main_window.cpp)
+add_library(ribi_main_window STATIC window/run_qt_main_window.cpp)
 target_link_libraries(ribi_main_window PUBLIC ribi_qt)
 
 add_executable(ribi window/main_qt.cpp)

@@ -4,13 +4,13 @@ enable_language(RC)
 
 add_library(ribi_win32 STATIC
   form/win32/accessible_name.cpp
-  form/win32/creation.cpp
+  form/win32/control_styles.cpp
   form/win32/dpi.cpp
   form/win32/frame_control.cpp
-  form/win32/list_box_control.cpp
+  form/win32/list_box_window.cpp
   form/win32/message_loop.cpp
-  form/win32/option_control.cpp
-  form/win32/output_box_control.cpp
+  form/win32/option_window.cpp
+  form/win32/output_box_window.cpp
   form/win32/subclassed_control.cpp
   form/win32/win32_form.cpp
 )

@@ -1,8 +1,8 @@
 #pragma once
 
-// The control operations the click handlers use. Each window binding (Qt,
-// Win32, the in-memory one for tests) implements them with the semantics
-// the handlers rely on; the handlers never see a toolkit.
+// The control operations the click handlers use. The form runtime
+// (form/form.h) implements them with the semantics the handlers rely on;
+// the handlers never see a toolkit.
 
 #include <cstdint>
 #include <string>

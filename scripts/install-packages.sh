@@ -9,7 +9,7 @@ packages_for() {
     qt) echo "qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation" ;;
     tests) echo "libgtest-dev python3 hunspell hunspell-bg" ;;
     checks) echo "clang-tidy clang-format" ;;
-    window-tests) echo "xvfb xauth xdotool desktop-file-utils appstream dpkg-dev lintian" ;;
+    window-tests) echo "qt6-base-private-dev xvfb xauth xdotool desktop-file-utils appstream dpkg-dev lintian" ;;
     # What a screen reader and a dark desktop theme get (tests/accessibility).
     accessibility) echo "dbus at-spi2-core python3-pyatspi orca qt6-gtk-platformtheme" ;;
     windows) echo "g++-mingw-w64-i686-win32 mingw-w64-i686-dev googletest msitools gcab" ;;

@@ -179,7 +179,9 @@ TEST(TaskStatement, LineNineEndsWithSixteenCatalogueNamesInAlphabeticalOrder)
     ASSERT_EQ(names.size(), 16u) << Utf8(line);
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_TRUE(IsCatalogueName(names[i])) << Utf8(names[i]);
-        if (i > 0) EXPECT_LT(names[i - 1], names[i]) << Utf8(names[i - 1]) << " / " << Utf8(names[i]);
+        if (i > 0) {
+            EXPECT_LT(names[i - 1], names[i]) << Utf8(names[i - 1]) << " / " << Utf8(names[i]);
+        }
     }
 }
 

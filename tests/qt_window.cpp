@@ -1,7 +1,9 @@
 #include "tests/qt_window.h"
 
+#include "form/line_breaks.h"
 #include "form/qt/qt_text.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
@@ -9,6 +11,9 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <array>
 
@@ -42,12 +47,65 @@ void TypeCharacter(QWidget* widget, const QString& text)
 } // namespace
 
 QtWindow::QtWindow(const form::FormDescription& description)
-    : form(description), handlers(form, diagnostics), clicks(handlers), description_(description)
+    : runtime(description), form(runtime), handlers(runtime, diagnostics), clicks(handlers), description_(description)
 {
-    form.Connect(clicks);
+    runtime.Connect(&clicks);
+    QObject::connect(Output(), &QPlainTextEdit::textChanged, [this] { ++outputShows_; });
     form.show();
     form.activateWindow();
     (void)QTest::qWaitForWindowActive(&form);
+}
+
+QtWindow::~QtWindow()
+{
+    if (!listening_) return;
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+}
+
+std::u16string QtWindow::OutputText()
+{
+    std::u16string text = runtime.Text1(0).Text();
+    EXPECT_EQ(FromQString(Output()->toPlainText()), form::WithLfBreaks(text)) << "the box shows another text";
+    return text;
+}
+
+bool QtWindow::TypeSelected(form::Index index)
+{
+    const bool shown = Option(index)->isChecked();
+    EXPECT_EQ(shown, runtime.Option1(index).Value()) << "Option1(" << index << ") shows another state";
+    return shown;
+}
+
+form::Index QtWindow::SelectedRow()
+{
+    const auto shown = static_cast<form::Index>(Names()->selectedItems().isEmpty() ? -1 : Names()->currentRow());
+    EXPECT_EQ(shown, runtime.List1(0).ListIndex()) << "the list shows another row";
+    return shown;
+}
+
+// Qt's own events that the box holds a new text, which a screen reader
+// hears (a show is also a removal and a caret move); heard from the first
+// time they are asked for. Qt sends them only while the platform's
+// accessibility is on, as a screen reader turns it on.
+int QtWindow::OutputNotifications()
+{
+    struct Heard {
+        const QObject* box = nullptr;
+        int count = 0;
+    };
+    static Heard heard;
+    if (!listening_) {
+        listening_ = true;
+        heard = {Output(), 0};
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            const auto type = event->type();
+            if (event->object() == heard.box && (type == QAccessible::TextUpdated || type == QAccessible::TextInserted))
+                ++heard.count;
+        });
+    }
+    return heard.count;
 }
 
 void QtWindow::Click(ControlId control, Point at, Button button)

@@ -25,6 +25,9 @@ class QtWindow final : public RealWindowDriver {
 public:
     // `description` must outlive the window.
     explicit QtWindow(const form::FormDescription& description = window::MainFormDescription());
+    ~QtWindow() override;
+    QtWindow(const QtWindow&) = delete;
+    QtWindow& operator=(const QtWindow&) = delete;
 
     // The window itself for an empty name.
     template <typename T = QWidget> T* Control(std::u16string_view name, form::Index index = 0)
@@ -36,7 +39,8 @@ public:
     form::qt::OptionWidget* Option(form::Index index) { return Control<form::qt::OptionWidget>(u"Option1", index); }
     form::qt::OutputBoxWidget* Output() { return Control<form::qt::OutputBoxWidget>(u"Text1", 0); }
 
-    std::u16string OutputText() override { return form.Text1(0).Text(); }
+    // What the handlers read, which the widgets must show.
+    std::u16string OutputText() override;
     selection::ClickGuard Guard() override { return handlers.Guard(); }
     void Click(ControlId control, Point at, Button button = Button::Left) override;
     void DoubleClick(ControlId control, Point at) override;
@@ -61,13 +65,16 @@ public:
     int FirstVisibleOutputLine() override { return Output()->verticalScrollBar()->value(); }
     bool OutputOverflows() override { return Output()->verticalScrollBar()->maximum() > 0; }
     form::Index SelectedOption() override;
-    bool TypeSelected(form::Index index) override { return Option(index)->isChecked(); }
-    form::Index SelectedRow() override { return form.List1(0).ListIndex(); }
+    bool TypeSelected(form::Index index) override;
+    form::Index SelectedRow() override;
     bool IsOpen() override { return form.isVisible(); }
     int ListClicks() override { return clicks.listClicks; }
     int OptionClicks() override { return clicks.optionClicks; }
+    int OutputShows() override { return outputShows_; }
+    int OutputNotifications() override;
 
     RecordedDiagnostics diagnostics;
+    form::Form runtime;
     form::qt::QtForm form;
     selection::Handlers handlers;
     CountingSink clicks;
@@ -86,6 +93,8 @@ private:
     ControlId IdOf(const QWidget* widget);
 
     const form::FormDescription& description_;
+    int outputShows_ = 0;
+    bool listening_ = false; // to assistive technology's events
 };
 
 } // namespace ribi::testing

@@ -72,6 +72,35 @@ TEST_P(WindowBehaviour, TabCyclesOutputOptionGroupAndList)
     EXPECT_EQ(window->Focused(), ControlName(OptionId(kNonSchooling)));
 }
 
+// A pupil back in the output box by Tab types where the caret was: Tab
+// selects nothing that the next key would replace.
+TEST_P(WindowBehaviour, TabIntoTheOutputBoxSelectsNothing)
+{
+    window->ClickType(kSchooling);
+    window->Click(kOutput, {10, 10});
+    for (int i = 0; i < 3; ++i) window->Press(Key::Tab);
+    ASSERT_EQ(window->Focused(), ControlName(kOutput));
+    const TextSelection selection = window->OutputSelection();
+    EXPECT_EQ(selection.start, selection.end);
+    window->Type(u"ж");
+    EXPECT_EQ(window->OutputText().size(), expected::TypeListing(kSchooling).size() + 1);
+}
+
+// However many lines a click writes (a listing is twelve writes, a species
+// three with its option's Click inside), the screen and a screen reader
+// get its output once.
+TEST_P(WindowBehaviour, EachClicksOutputIsShownAndToldOnce)
+{
+    const int shows = window->OutputShows();
+    const int told = window->OutputNotifications();
+    window->ClickType(kSchooling);
+    EXPECT_EQ(window->OutputShows(), shows + 1);
+    EXPECT_EQ(window->OutputNotifications(), told + 1);
+    window->ClickSpecies(Row(u"сом"));
+    EXPECT_EQ(window->OutputShows(), shows + 2);
+    EXPECT_EQ(window->OutputNotifications(), told + 2);
+}
+
 TEST_P(WindowBehaviour, ArrowsInTheListShowTheNextSpecies)
 {
     window->Focus(kNames);

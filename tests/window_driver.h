@@ -214,6 +214,10 @@ public:
     // The clicks the window has delivered to the handlers.
     virtual int ListClicks() = 0;
     virtual int OptionClicks() = 0;
+    // Since the window was made: how often a new text of the output box
+    // reached the screen, and how often assistive technology was told of it.
+    virtual int OutputShows() = 0;
+    virtual int OutputNotifications() = 0;
 
     Point RowCentre(form::Index row)
     {

@@ -1,6 +1,6 @@
 // The Linux program: the main window on Qt Widgets.
 
-#include "window/run_main_window.h"
+#include "window/run_qt_main_window.h"
 
 #include <QApplication>
 
@@ -55,5 +55,5 @@ int main(int argc, char** argv)
     // docks tie the running window to the entry's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("bg.velorna.ribi"));
     qInstallMessageHandler(defaultMessages);
-    return ribi::window::RunMainWindow(application);
+    return ribi::window::RunQtMainWindow(application);
 }

@@ -2,6 +2,7 @@
 // the window drawn into the page when the page was built (or builds it,
 // where the page holds none) and lives as long as the page.
 
+#include "form/form.h"
 #include "form/web/web_form.h"
 #include "selection/handlers.h"
 #include "window/main_form.h"
@@ -26,14 +27,16 @@ public:
 class MainWindow {
 public:
     MainWindow()
-        : form_(MainFormDescription(), emscripten::val::global("document")["body"]), handlers_(form_, diagnostics_)
+        : form_(MainFormDescription()), window_(form_, emscripten::val::global("document")["body"]),
+          handlers_(form_, diagnostics_)
     {
-        form_.Connect(handlers_);
-        form_.AcceptInput();
+        form_.Connect(&handlers_);
+        window_.AcceptInput();
     }
 
 private:
-    form::web::WebForm form_;
+    form::Form form_;
+    form::web::WebForm window_;
     Console diagnostics_;
     selection::Handlers handlers_;
 };

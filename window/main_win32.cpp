@@ -1,5 +1,6 @@
 // The Windows program: the main window on the Win32 API.
 
+#include "form/form.h"
 #include "form/win32/gdi_handles.h"
 #include "form/win32/message_loop.h"
 #include "form/win32/win32_form.h"
@@ -47,10 +48,11 @@ int WINAPI wWinMain(HINSTANCE hInstance, [[maybe_unused]] HINSTANCE hPrevInstanc
     const auto largeIcon = LoadProgramIcon(hInstance, SM_CXICON, SM_CYICON);
     const auto smallIcon = LoadProgramIcon(hInstance, SM_CXSMICON, SM_CYSMICON);
 
-    ribi::form::win32::Win32Form form(ribi::window::MainFormDescription(), largeIcon.get(), smallIcon.get());
+    ribi::form::Form form(ribi::window::MainFormDescription());
+    ribi::form::win32::Win32Form window(form, largeIcon.get(), smallIcon.get());
     DebuggerOutput diagnostics;
     ribi::selection::Handlers handlers(form, diagnostics);
-    form.Connect(handlers);
-    form.Show(nShowCmd);
-    return ribi::form::win32::RunMessageLoop(form.Handle());
+    form.Connect(&handlers);
+    window.Show(nShowCmd);
+    return ribi::form::win32::RunMessageLoop(window.Handle());
 }

@@ -119,7 +119,7 @@ QStringList AccessibleListItem::actionNames() const
 void AccessibleListItem::doAction(const QString& actionName)
 {
     if (!isValid() || !list_->isEnabled()) return;
-    if (actionName == pressAction() || actionName == toggleAction()) list_->ChooseRow(row_);
+    if (actionName == pressAction() || actionName == toggleAction()) list_->Control().Choose(static_cast<Index>(row_));
 }
 
 } // namespace ribi::form::qt

@@ -35,9 +35,8 @@ AccessibleOption::relations(QAccessible::Relation match) const
     return related;
 }
 
-// Both the press and the toggle of an option are a click on it: an option
-// of a group cannot be turned off, and a click on the selected one is
-// still a Click for the handlers.
+// Both the press and the toggle of an option are a click on it, as the
+// mouse's: an option of a group cannot be turned off.
 QStringList AccessibleOption::actionNames() const
 {
     return {pressAction(), toggleAction(), setFocusAction()};

@@ -1,6 +1,5 @@
 #include "form/qt/list_box_widget.h"
 
-#include "form/control_error.h"
 #include "form/qt/qt_text.h"
 
 #include <QAccessible>
@@ -8,13 +7,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include <string>
-
 namespace ribi::form::qt {
 
-ListBoxWidget::ListBoxWidget(QWidget* parent, std::function<void()> raiseClick)
-    : QListWidget(parent), clicks_(*this, std::move(raiseClick),
-                                   [this](Index row) { setCurrentRow(row, QItemSelectionModel::ClearAndSelect); })
+ListBoxWidget::ListBoxWidget(QWidget* parent, ListBoxControl& list) : QListWidget(parent), list_(list)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
@@ -22,29 +17,25 @@ ListBoxWidget::ListBoxWidget(QWidget* parent, std::function<void()> raiseClick)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (Index row = 0; row < list_.ListCount(); ++row) addItem(ToQString(list_.List(row)));
+    // Keys, and Qt's own tracking of a press and its scrolling during a
+    // drag, move the view's selection: the list hears of each at once. Qt
+    // moves the current row and the selection one after the other, in
+    // either order; the row is taken once it is both.
+    connect(this, &QListWidget::currentRowChanged, this, &ListBoxWidget::ViewSelectionChanged);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ListBoxWidget::ViewSelectionChanged);
+    list_.Attach(this);
 }
 
-Index ListBoxWidget::ListCount() const
+ListBoxWidget::~ListBoxWidget()
 {
-    return static_cast<Index>(count());
+    list_.Attach(nullptr);
 }
 
-Index ListBoxWidget::ListIndex() const
+void ListBoxWidget::ShowSelection(Index row)
 {
-    const auto selected = selectionModel()->selectedRows();
-    return selected.isEmpty() ? Index{-1} : static_cast<Index>(selected.front().row());
-}
-
-std::u16string ListBoxWidget::List(Index position) const
-{
-    const QListWidgetItem* row = position >= 0 ? item(position) : nullptr;
-    if (!row) throw ControlError("List(" + std::to_string(position) + "): no such item");
-    return FromQString(row->text());
-}
-
-void ListBoxWidget::ChooseRow(int row)
-{
-    if (row >= 0 && row < count()) clicks_.Choose(static_cast<Index>(row));
+    if (row == currentRow() && (row < 0 || selectionModel()->isRowSelected(row, {}))) return;
+    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
 // Qt makes the first row current when the list gets the focus, and tells
@@ -52,7 +43,7 @@ void ListBoxWidget::ChooseRow(int row)
 // then skip it. With no selection there is no current row.
 void ListBoxWidget::focusInEvent(QFocusEvent* event)
 {
-    if (!currentIndex().isValid() && ListIndex() < 0) {
+    if (!currentIndex().isValid() && list_.ListIndex() < 0) {
         // Past QAbstractItemView on purpose: it is what makes the first row current.
         QAbstractScrollArea::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call)
         viewport()->update();
@@ -76,24 +67,25 @@ void ListBoxWidget::focusInEvent(QFocusEvent* event)
 void ListBoxWidget::focusOutEvent(QFocusEvent* event)
 {
     QListWidget::focusOutEvent(event);
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) clicks_.Cancelled();
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) list_.Cancelled();
 }
 
-// Qt's view goes on seeing the presses for its own tracking and scrolling
-// during a drag; the rule has the last word on the selection.
+// The row is found before Qt's own handling, which may scroll a partly
+// shown row into view and so put another row under the pointer; Qt's view
+// goes on seeing the presses for its own tracking and scrolling.
 void ListBoxWidget::mousePressEvent(QMouseEvent* event)
 {
     event->accept(); // a right or middle press, or one on no item, selects nothing
     const Index row = RowAt(*event);
     if (event->button() != Qt::LeftButton || row < 0) return;
+    list_.Press(row);
     QListWidget::mousePressEvent(event);
-    clicks_.Press(row);
 }
 
 void ListBoxWidget::mouseMoveEvent(QMouseEvent* event)
 {
     QListWidget::mouseMoveEvent(event);
-    if (event->buttons() & Qt::LeftButton) clicks_.Move(RowAt(*event));
+    if (event->buttons() & Qt::LeftButton) list_.Move(RowAt(*event));
 }
 
 void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -101,28 +93,28 @@ void ListBoxWidget::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (event->button() != Qt::LeftButton) return;
     QListWidget::mouseReleaseEvent(event);
-    clicks_.Release();
+    list_.Release();
 }
 
 void ListBoxWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() != Qt::LeftButton) return;
-    clicks_.SecondPress(RowAt(*event));
-    if (clicks_.Pressed()) QListWidget::mousePressEvent(event);
+    list_.SecondPress(RowAt(*event));
+    if (list_.Pressed()) QListWidget::mousePressEvent(event);
 }
 
-void ListBoxWidget::keyPressEvent(QKeyEvent* event)
-{
-    QListWidget::keyPressEvent(event);
-    clicks_.KeySelected();
-}
-
-// Single selection as on the classic platform: Ctrl or Shift with a click
-// or an arrow key still selects, and nothing deselects.
+// Single selection as on the desktop's list boxes: Ctrl or Shift with a
+// click or an arrow key still selects, and nothing deselects.
 QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(const QModelIndex& index, const QEvent*) const
 {
     return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
+}
+
+void ListBoxWidget::ViewSelectionChanged()
+{
+    const int row = currentRow();
+    if (row >= 0 && selectionModel()->isRowSelected(row, {})) list_.Selected(static_cast<Index>(row));
 }
 
 Index ListBoxWidget::RowAt(const QMouseEvent& event) const

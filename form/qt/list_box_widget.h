@@ -1,29 +1,27 @@
 #pragma once
 
-// A list box as the classic platform had it: single selection, never
-// sorted, its mouse and keys following the list's rule (ListClickRule).
-// Qt's own view keeps the hit testing, the painting and the scrolling.
+// The view of a list box: a QListWidget with single selection, never
+// sorted. It feeds its mouse, keys and focus into the form's list, which
+// decides the selection and the Clicks, and shows that selection; Qt's
+// own view keeps the hit testing, the painting and the scrolling.
 
-#include "form/controls.h"
-#include "form/list_click_rule.h"
+#include "form/list_box_control.h"
+#include "form/views.h"
 
 #include <QListWidget>
 
-#include <functional>
-
 namespace ribi::form::qt {
 
-class ListBoxWidget final : public QListWidget, public ListBox {
+class ListBoxWidget final : public QListWidget, public ListBoxView {
 public:
-    ListBoxWidget(QWidget* parent, std::function<void()> raiseClick);
+    // Shows `list`, which must outlive the widget.
+    ListBoxWidget(QWidget* parent, ListBoxControl& list);
+    ~ListBoxWidget() override;
+    ListBoxWidget(const ListBoxWidget&) = delete;
+    ListBoxWidget& operator=(const ListBoxWidget&) = delete;
 
-    Index ListCount() const override;
-    Index ListIndex() const override;
-    std::u16string List(Index position) const override;
-
-    // Selects `row` and raises Click, as a left click on it does; for
-    // assistive technology, which acts without a mouse.
-    void ChooseRow(int row);
+    ListBoxControl& Control() const { return list_; }
+    void ShowSelection(Index row) override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -32,13 +30,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
 
 private:
+    void ViewSelectionChanged();
     Index RowAt(const QMouseEvent& event) const;
 
-    ListClickRule clicks_;
+    ListBoxControl& list_;
 };
 
 } // namespace ribi::form::qt

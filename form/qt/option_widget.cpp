@@ -6,33 +6,43 @@
 
 namespace ribi::form::qt {
 
-OptionWidget::OptionWidget(QWidget* frame, const QString& caption, std::function<void()> raiseClick)
-    : QRadioButton(caption, frame), raiseClick_(std::move(raiseClick))
+OptionWidget::OptionWidget(QWidget* frame, OptionButtonControl& option)
+    : QRadioButton(ToQString(option.Caption()), frame), option_(option)
 {
-    setAccessibleName(caption);
-    // A user's click, by mouse or Space, whether or not it was selected.
-    connect(this, &QAbstractButton::clicked, this, [this] { raiseClick_(); });
-    connect(this, &QAbstractButton::toggled, this, [this] { UpdateTabStops(); });
+    setAccessibleName(text());
+    connect(this, &QAbstractButton::clicked, this, [this] { option_.Clicked(); });
+    option_.Attach(this);
 }
 
-std::u16string OptionWidget::Caption() const
+OptionWidget::~OptionWidget()
 {
-    return FromQString(text());
+    option_.Attach(nullptr);
 }
 
-void OptionWidget::SetValue(bool value)
+void OptionWidget::ShowChecked(bool checked)
 {
-    if (!WriteRaisesClick(Value(), value)) {
-        if (value) return; // selected already
-        // An exclusive option cannot be cleared directly; nothing else is selected then.
-        setAutoExclusive(false);
-        setChecked(false);
-        setAutoExclusive(true);
-        UpdateTabStops();
+    if (checked == isChecked()) return;
+    if (checked) {
+        setChecked(true); // unchecks the others of the frame, which the form does too
         return;
     }
-    setChecked(true); // deselects the other options of the frame
-    raiseClick_();
+    // An exclusive button cannot be cleared directly; the form clears one
+    // when another is checked, or when no option of the frame is to be.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+// Only the group's tab stop takes Tab; arrow keys move among the others.
+void OptionWidget::ShowTabStop(bool tabStop)
+{
+    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// A focus moved by a key: the style draws the focus frame.
+void OptionWidget::TakeFocus()
+{
+    setFocus(Qt::TabFocusReason);
 }
 
 bool OptionWidget::hitButton(const QPoint& position) const
@@ -44,14 +54,8 @@ void OptionWidget::keyPressEvent(QKeyEvent* event)
 {
     const bool forward = event->key() == Qt::Key_Down || event->key() == Qt::Key_Right;
     const bool back = event->key() == Qt::Key_Up || event->key() == Qt::Key_Left;
-    OptionWidget* next =
-        (forward || back) && event->modifiers() == Qt::NoModifier ? OwnGroup().Step(this, forward) : nullptr;
-    if (!next) {
-        QRadioButton::keyPressEvent(event);
-        return;
-    }
-    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    next->click();
+    if ((forward || back) && event->modifiers() == Qt::NoModifier && option_.Arrow(forward)) return;
+    QRadioButton::keyPressEvent(event);
 }
 
 namespace {
@@ -80,12 +84,6 @@ void OptionWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const RepaintLater later(*this);
     QRadioButton::mouseReleaseEvent(event);
-}
-
-// Only the group's tab stop takes Tab; arrow keys move among the others.
-void OptionWidget::SetTabStop(bool tabStop)
-{
-    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 } // namespace ribi::form::qt

@@ -1,27 +1,30 @@
 #pragma once
 
-// An option button as the classic platform had it: the whole rectangle is
-// the target, arrow keys select the next option of the frame, a click on
-// the selected option is still a Click, and writing Value raises Click.
+// The view of an option button: a QRadioButton whose whole rectangle is
+// the target. Its clicks (mouse, Space) and arrow keys go to the form's
+// option, which decides what is selected and when Click is raised.
 // Qt's buttons repaint at once on press and again on release, before the
 // click is delivered; here that paint waits for the event loop, so that a
 // click costs no more than the output it writes.
 
-#include "form/option_group.h"
+#include "form/option_button_control.h"
+#include "form/views.h"
 
 #include <QRadioButton>
 
-#include <functional>
-
 namespace ribi::form::qt {
 
-class OptionWidget final : public QRadioButton, public GroupedOptionButton<OptionWidget> {
+class OptionWidget final : public QRadioButton, public OptionButtonView {
 public:
-    OptionWidget(QWidget* frame, const QString& caption, std::function<void()> raiseClick);
+    // Shows `option`, which must outlive the widget.
+    OptionWidget(QWidget* frame, OptionButtonControl& option);
+    ~OptionWidget() override;
+    OptionWidget(const OptionWidget&) = delete;
+    OptionWidget& operator=(const OptionWidget&) = delete;
 
-    std::u16string Caption() const override;
-    bool Value() const override { return isChecked(); }
-    void SetValue(bool value) override;
+    void ShowChecked(bool checked) override;
+    void ShowTabStop(bool tabStop) override;
+    void TakeFocus() override;
 
 protected:
     bool hitButton(const QPoint& position) const override;
@@ -30,9 +33,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void SetTabStop(bool tabStop) override;
-
-    std::function<void()> raiseClick_;
+    OptionButtonControl& option_;
 };
 
 } // namespace ribi::form::qt

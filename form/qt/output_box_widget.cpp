@@ -1,11 +1,10 @@
 #include "form/qt/output_box_widget.h"
 
-#include "form/line_breaks.h"
 #include "form/qt/qt_text.h"
 
 namespace ribi::form::qt {
 
-OutputBoxWidget::OutputBoxWidget(QWidget* parent) : QPlainTextEdit(parent)
+OutputBoxWidget::OutputBoxWidget(QWidget* parent, TextBoxControl& box) : QPlainTextEdit(parent), box_(box)
 {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -13,32 +12,27 @@ OutputBoxWidget::OutputBoxWidget(QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!writingWidget_) typedSinceWrite_ = true;
+        if (!showing_) box_.Typed();
     });
+    box_.Attach(this, LineBreaks::Lf);
 }
 
-std::u16string OutputBoxWidget::Text() const
+OutputBoxWidget::~OutputBoxWidget()
 {
-    if (typedSinceWrite_) {
-        text_ = WithCrLfBreaks(FromQString(toPlainText()));
-        typedSinceWrite_ = false;
-    }
-    return text_;
+    box_.Attach(nullptr, LineBreaks::Lf);
 }
 
-void OutputBoxWidget::SetText(std::u16string text)
+// setPlainText puts the caret at the start and scrolls to the top.
+void OutputBoxWidget::ShowText(std::u16string_view text)
 {
-    text_ = std::move(text);
-    typedSinceWrite_ = false;
-    refreshing_.Written();
+    showing_ = true;
+    setPlainText(ToQString(text));
+    showing_ = false;
 }
 
-// Each new output is shown from its top.
-void OutputBoxWidget::Refresh()
+std::u16string OutputBoxWidget::TypedText() const
 {
-    writingWidget_ = true;
-    setPlainText(ToQString(WithLfBreaks(text_)));
-    writingWidget_ = false;
+    return FromQString(toPlainText());
 }
 
 } // namespace ribi::form::qt

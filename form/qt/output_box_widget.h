@@ -1,33 +1,30 @@
 #pragma once
 
-// The output box. Its Text is kept as written, CR LF and all, because the
-// editor widget keeps only LF. While a click is being handled the widget is
-// refreshed once at the end, not at every intermediate write.
+// The view of the output box: a QPlainTextEdit, which knows only LF line
+// breaks. Each new text is shown from its top; what the pupil types there
+// is the box's text from then on.
 
-#include "form/controls.h"
-#include "form/refresh_once.h"
+#include "form/text_box_control.h"
+#include "form/views.h"
 
 #include <QPlainTextEdit>
 
 namespace ribi::form::qt {
 
-class OutputBoxWidget final : public QPlainTextEdit, public TextBox {
+class OutputBoxWidget final : public QPlainTextEdit, public TextBoxView {
 public:
-    explicit OutputBoxWidget(QWidget* parent);
+    // Shows `box`, which must outlive the widget.
+    OutputBoxWidget(QWidget* parent, TextBoxControl& box);
+    ~OutputBoxWidget() override;
+    OutputBoxWidget(const OutputBoxWidget&) = delete;
+    OutputBoxWidget& operator=(const OutputBoxWidget&) = delete;
 
-    std::u16string Text() const override;
-    void SetText(std::u16string text) override;
-
-    // Held by the form while a click is being handled.
-    RefreshOnce& Refreshing() { return refreshing_; }
+    void ShowText(std::u16string_view text) override;
+    std::u16string TypedText() const override;
 
 private:
-    void Refresh();
-
-    mutable std::u16string text_;
-    mutable bool typedSinceWrite_ = false; // the widget holds newer text than text_
-    bool writingWidget_ = false;           // inside Refresh: the widget's change is not typing
-    RefreshOnce refreshing_{[this] { Refresh(); }};
+    TextBoxControl& box_;
+    bool showing_ = false; // inside ShowText: the change is not the pupil's
 };
 
 } // namespace ribi::form::qt

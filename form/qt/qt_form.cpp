@@ -60,18 +60,19 @@ QFont ToQFont(const FontDescription& font)
 
 } // namespace
 
-QtForm::QtForm(const FormDescription& description) : PlannedControls(description), widgets_(plan_.Count())
+QtForm::QtForm(Form& form) : form_(form), widgets_(form.Plan().Count())
 {
+    const FormPlan& plan = form_.Plan();
+    const FormDescription& description = plan.Description();
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.title));
     setFont(ToQFont(description.font));
     Fill(this, description.background, description.foreground);
     setFixedSize(TwipsToPixels(description.clientWidth), TwipsToPixels(description.clientHeight));
 
-    for (Position position = 0; position < plan_.Count(); ++position) Build(position);
-    GroupOptions();
+    for (Position position = 0; position < plan.Count(); ++position) Build(position);
 
-    const auto& tabOrder = plan_.TabOrder();
+    const auto& tabOrder = plan.TabOrder();
     for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(widgets_[tabOrder[i - 1]], widgets_[tabOrder[i]]);
     if (!tabOrder.empty()) widgets_[tabOrder.front()]->setFocus(Qt::OtherFocusReason);
     MakeAccessible(*this, description);
@@ -79,7 +80,8 @@ QtForm::QtForm(const FormDescription& description) : PlannedControls(description
 
 void QtForm::Build(Position position)
 {
-    const ControlDescription& control = plan_.At(position);
+    const ControlDescription& control = form_.Plan().At(position);
+    const Colour text = form_.Plan().Description().foreground;
     QWidget* parent = this;
     if (!control.container.empty()) parent = findChild<QWidget*>(ObjectName(control.container, 0));
 
@@ -95,35 +97,24 @@ void QtForm::Build(Position position)
     case ControlKind::Frame:
         widget = new QGroupBox(ToQString(control.text), parent);
         break;
-    case ControlKind::OptionButton: {
-        auto* option =
-            new OptionWidget(parent, ToQString(control.text), ClickOf(&ClickSink::OptionClick, control.index));
-        options_[position] = option;
-        widget = option;
+    case ControlKind::OptionButton:
+        widget = new OptionWidget(parent, *form_.OptionAt(position));
         break;
-    }
     case ControlKind::ListBox: {
-        auto* list = new ListBoxWidget(parent, ClickOf(&ClickSink::ListClick, control.index));
-        for (auto item : control.items) list->addItem(ToQString(item));
-        if (control.hasBackground) FillList(list, control.background, plan_.Description().foreground);
-        lists_[position] = list;
+        auto* list = new ListBoxWidget(parent, *form_.ListAt(position));
+        if (control.hasBackground) FillList(list, control.background, text);
         widget = list;
         break;
     }
-    case ControlKind::TextBox: {
-        auto* box = new OutputBoxWidget(parent);
-        box->SetText(std::u16string(control.text));
-        texts_[position] = box;
-        widget = box;
+    case ControlKind::TextBox:
+        widget = new OutputBoxWidget(parent, *form_.TextAt(position));
         break;
-    }
     }
 
     widget->setObjectName(ObjectName(control.name, control.index));
     widget->setGeometry(Pixels(control.bounds));
     if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
-    if (control.hasBackground && control.kind != ControlKind::ListBox)
-        Fill(widget, control.background, plan_.Description().foreground);
+    if (control.hasBackground && control.kind != ControlKind::ListBox) Fill(widget, control.background, text);
     if (!control.visible) {
         widget->setFocusPolicy(Qt::NoFocus);
         widget->hide();

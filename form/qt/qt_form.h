@@ -1,12 +1,10 @@
 #pragma once
 
-// Builds a window from its plan on Qt Widgets and offers its controls
-// through the form layer's operations. Clicks go to one sink.
+// The window on Qt Widgets: built from the form's plan, each list, option
+// and text box the view of the form's control. The form keeps the
+// controls' state and rules and delivers their Clicks.
 
-#include "form/planned_controls.h"
-#include "form/qt/list_box_widget.h"
-#include "form/qt/option_widget.h"
-#include "form/qt/output_box_widget.h"
+#include "form/form.h"
 
 #include <QWidget>
 
@@ -14,10 +12,10 @@
 
 namespace ribi::form::qt {
 
-class QtForm final : public QWidget, public PlannedControls<ListBoxWidget*, OptionWidget*, OutputBoxWidget*> {
+class QtForm final : public QWidget {
 public:
-    // `description` must outlive the form.
-    explicit QtForm(const FormDescription& description);
+    // Shows `form`, which must outlive the window.
+    explicit QtForm(Form& form);
 
     // Each control's object name is its array name and Index: "Option1_0".
     static QString ObjectName(std::u16string_view name, Index index);
@@ -25,6 +23,7 @@ public:
 private:
     void Build(Position position);
 
+    Form& form_;
     std::vector<QWidget*> widgets_; // by the control's position in the plan
 };
 

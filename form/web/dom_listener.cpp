@@ -34,6 +34,7 @@ DomListener::~DomListener()
 {
     for (const auto& subscription : subscriptions_)
         subscription.target.call<void>("removeEventListener", val(subscription.type), function_);
+    CancelCall();
 }
 
 void DomListener::ListenTo(const val& target, const char* type)
@@ -42,10 +43,18 @@ void DomListener::ListenTo(const val& target, const char* type)
     subscriptions_.push_back({target, type});
 }
 
-void DomListener::CallSoon() const
+void DomListener::CallSoon(int milliseconds)
 {
+    CancelCall();
     // The function takes an event, so it is given one: undefined.
-    val::global("window").call<void>("setTimeout", function_, 0, val::undefined());
+    pendingCall_ = val::global("window").call<val>("setTimeout", function_, milliseconds, val::undefined());
+}
+
+void DomListener::CancelCall()
+{
+    if (pendingCall_.isUndefined()) return;
+    val::global("window").call<void>("clearTimeout", pendingCall_);
+    pendingCall_ = val::undefined();
 }
 
 } // namespace ribi::form::web

@@ -22,10 +22,17 @@ public:
     // `target` calls this listener for each `type` event until it is destroyed.
     void ListenTo(const emscripten::val& target, const char* type);
     // The browser calls it once, with no event, in a task of its own after
-    // the current one. The listener must live until then.
-    void CallSoon() const;
+    // the current one, `milliseconds` later at the earliest; not once it
+    // is destroyed. A call pending already is replaced.
+    void CallSoon(int milliseconds = 0);
+    void CancelCall();
+    bool CallPending() const { return !pendingCall_.isUndefined(); }
 
-    void HandleEvent(const emscripten::val& event) { handle_(event); }
+    void HandleEvent(const emscripten::val& event)
+    {
+        if (event.isUndefined()) pendingCall_ = emscripten::val::undefined(); // the call is due
+        handle_(event);
+    }
 
 private:
     struct Subscription {
@@ -36,6 +43,7 @@ private:
     std::function<void(const emscripten::val&)> handle_;
     emscripten::val function_; // what the targets call
     std::vector<Subscription> subscriptions_;
+    emscripten::val pendingCall_ = emscripten::val::undefined(); // the timer's id
 };
 
 } // namespace ribi::form::web

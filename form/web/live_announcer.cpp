@@ -1,7 +1,6 @@
 #include "form/web/live_announcer.h"
 
 #include "form/web/dom_element.h"
-#include "form/web/web_text.h"
 
 #include <string>
 
@@ -30,20 +29,20 @@ LiveAnnouncer::LiveAnnouncer(const val& parent)
 {
 }
 
-void LiveAnnouncer::Announce(const std::u16string& text)
+void LiveAnnouncer::Announce(const val& text)
 {
-    const bool scheduled = pending_.has_value();
+    const bool scheduled = !pending_.isUndefined();
     pending_ = text;
     if (!scheduled) write_.CallSoon();
 }
 
 void LiveAnnouncer::Write()
 {
-    if (!pending_) return;
-    regions_[next_].set("textContent", ToJs(*pending_));
+    if (pending_.isUndefined()) return;
+    regions_[next_].set("textContent", pending_);
     next_ = (next_ + 1) % regions_.size();
     regions_[next_].set("textContent", val(""));
-    pending_.reset();
+    pending_ = val::undefined();
 }
 
 } // namespace ribi::form::web

@@ -12,8 +12,6 @@
 #include <emscripten/val.h>
 
 #include <array>
-#include <optional>
-#include <string>
 
 namespace ribi::form::web {
 
@@ -24,14 +22,15 @@ public:
     LiveAnnouncer(const LiveAnnouncer&) = delete;
     LiveAnnouncer& operator=(const LiveAnnouncer&) = delete;
 
-    void Announce(const std::u16string& text);
+    // `text`, a string, is announced.
+    void Announce(const emscripten::val& text);
 
 private:
     void Write();
 
     std::array<emscripten::val, 2> regions_;
     std::size_t next_ = 0;
-    std::optional<std::u16string> pending_;
+    emscripten::val pending_ = emscripten::val::undefined(); // a string while one is due
     DomListener write_;
 };
 

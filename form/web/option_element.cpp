@@ -3,50 +3,50 @@
 #include "form/web/dom_element.h"
 #include "form/web/web_text.h"
 
+#include <string>
+
 namespace ribi::form::web {
 
 using emscripten::val;
 
-OptionElement::OptionElement(const val& label, bool drawn, std::u16string_view group, std::u16string_view caption,
-                             std::function<void()> raiseClick)
-    : input_(drawn ? label.call<val>("querySelector", val("input")) : AppendElement(label, "input")), caption_(caption),
-      raiseClick_(std::move(raiseClick)), click_([this](const val&) {
-          UpdateTabStops();
-          raiseClick_();
-      }),
-      keyDown_([this](const val& e) { KeyDown(e); })
+OptionElement::OptionElement(const val& label, bool drawn, std::u16string_view group, OptionButtonControl& option)
+    : input_(drawn ? label.call<val>("querySelector", val("input")) : AppendElement(label, "input")), option_(option),
+      click_([this](const val&) { option_.Clicked(); }), keyDown_([this](const val& e) { KeyDown(e); })
 {
     if (!drawn) {
         label["classList"].call<void>("add", val("ribi-option"));
         input_.set("type", val("radio"));
         input_.set("name", ToJs(group));
-        AppendElement(label, "span").set("textContent", ToJs(caption));
+        AppendElement(label, "span").set("textContent", ToJs(option_.Caption()));
     }
     // A click on the label reaches the input as a click of its own.
     click_.ListenTo(input_, "click");
     keyDown_.ListenTo(input_, "keydown");
+    option_.Attach(this);
 }
 
-std::u16string OptionElement::Caption() const
+OptionElement::~OptionElement()
 {
-    return caption_;
+    option_.Attach(nullptr);
 }
 
-bool OptionElement::Value() const
+void OptionElement::ShowChecked(bool checked)
 {
-    return input_["checked"].as<bool>();
+    input_.set("checked", checked);
 }
 
-void OptionElement::SetValue(bool value)
+void OptionElement::ShowTabStop(bool tabStop)
 {
-    const bool raisesClick = WriteRaisesClick(Value(), value);
-    input_.set("checked", value); // a radio checked deselects the others of its group
-    UpdateTabStops();
-    if (raisesClick) raiseClick_();
+    input_.set("tabIndex", tabStop ? 0 : -1);
 }
 
-// Down and Right select the next option, Up and Left the one before, round
-// the group, as a user's click on it.
+void OptionElement::TakeFocus()
+{
+    input_.call<void>("focus");
+}
+
+// The browser's own arrow keys would check the next radio without a click
+// of the form's: the form's option moves instead.
 void OptionElement::KeyDown(const val& event)
 {
     const std::string key = event["key"].as<std::string>();
@@ -54,18 +54,7 @@ void OptionElement::KeyDown(const val& event)
     const bool back = key == "ArrowUp" || key == "ArrowLeft";
     const bool modified = event["ctrlKey"].as<bool>() || event["altKey"].as<bool>() || event["shiftKey"].as<bool>() ||
                           event["metaKey"].as<bool>();
-    OptionElement* next = (forward || back) && !modified ? OwnGroup().Step(this, forward) : nullptr;
-    if (!next) return;
-    event.call<void>("preventDefault");
-    next->input_.call<void>("focus");
-    next->input_.set("checked", true);
-    next->UpdateTabStops();
-    next->raiseClick_();
-}
-
-void OptionElement::SetTabStop(bool tabStop)
-{
-    input_.set("tabIndex", tabStop ? 0 : -1);
+    if ((forward || back) && !modified && option_.Arrow(forward)) event.call<void>("preventDefault");
 }
 
 } // namespace ribi::form::web

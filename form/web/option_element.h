@@ -1,38 +1,39 @@
 #pragma once
 
-// An option button: a radio input in a label that spans the option's
-// rectangle, so a press anywhere in it counts. A user's click (mouse,
-// Space, arrow keys) always raises Click; a write of Value raises it only
-// when it selects the option, since the DOM raises nothing for a write.
+// The view of an option button: a radio input in a label that spans the
+// option's rectangle, so a press anywhere in it counts. A pupil's click,
+// Space included, and the arrow keys go to the form's option, which
+// decides what is checked and when Click is raised.
 
-#include "form/option_group.h"
+#include "form/option_button_control.h"
+#include "form/views.h"
 #include "form/web/dom_listener.h"
 
 #include <emscripten/val.h>
 
-#include <functional>
-#include <string>
+#include <string_view>
 
 namespace ribi::form::web {
 
-class OptionElement final : public GroupedOptionButton<OptionElement> {
+class OptionElement final : public OptionButtonView {
 public:
-    // Fills `label` with a radio input of group `group` and `caption`, or
-    // takes over the input where the page holds the label `drawn` already.
-    OptionElement(const emscripten::val& label, bool drawn, std::u16string_view group, std::u16string_view caption,
-                  std::function<void()> raiseClick);
+    // Fills `label` with a radio input of group `group` and the caption of
+    // `option`, or takes over the input where the page holds the label
+    // `drawn` already. `option` must outlive the view.
+    OptionElement(const emscripten::val& label, bool drawn, std::u16string_view group, OptionButtonControl& option);
+    ~OptionElement() override;
+    OptionElement(const OptionElement&) = delete;
+    OptionElement& operator=(const OptionElement&) = delete;
 
-    std::u16string Caption() const override;
-    bool Value() const override;
-    void SetValue(bool value) override;
+    void ShowChecked(bool checked) override;
+    void ShowTabStop(bool tabStop) override;
+    void TakeFocus() override;
 
 private:
     void KeyDown(const emscripten::val& event);
-    void SetTabStop(bool tabStop) override;
 
     emscripten::val input_;
-    std::u16string caption_;
-    std::function<void()> raiseClick_;
+    OptionButtonControl& option_;
     DomListener click_;
     DomListener keyDown_;
 };

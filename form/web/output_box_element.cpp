@@ -7,55 +7,38 @@ namespace ribi::form::web {
 
 using emscripten::val;
 
-OutputBoxElement::OutputBoxElement(val textarea, bool drawn, std::u16string initialText,
-                                   std::function<void(const std::u16string&)> shown)
-    : textarea_(std::move(textarea)), text_(std::move(initialText)), shown_(std::move(shown))
+OutputBoxElement::OutputBoxElement(val textarea, bool drawn, TextBoxControl& box, LiveAnnouncer& announcer)
+    : textarea_(std::move(textarea)), box_(box), announcer_(announcer), input_([this](const val&) { box_.Typed(); })
 {
-    if (drawn) {
-        // It shows the first text from its markup, or what the pupil has
-        // typed since: Text reads that.
-        shownLf_ = WithLfBreaks(text_);
-        return;
+    if (!drawn) {
+        textarea_.set("spellcheck", false);
+        textarea_.call<void>("setAttribute", val("autocomplete"), val("off"));
+        // The first text is the page's own, in its markup too, for a page
+        // that shows it before the program runs; it is not announced.
+        textarea_.set("defaultValue", ToJs(WithLfBreaks(box_.Text())));
     }
-    textarea_.set("spellcheck", false);
-    textarea_.call<void>("setAttribute", val("autocomplete"), val("off"));
-    Show();
-    // In the markup too, for a page that shows it before the program runs.
-    textarea_.set("defaultValue", ToJs(shownLf_));
+    input_.ListenTo(textarea_, "input");
+    box_.Attach(this, LineBreaks::Lf, true);
 }
 
-// Whatever the user typed since the last write is what the box holds now.
-std::u16string OutputBoxElement::Text() const
+OutputBoxElement::~OutputBoxElement()
 {
-    if (!refreshing_.Stale()) {
-        std::u16string value = FromJs(textarea_["value"]);
-        if (value != shownLf_) {
-            text_ = WithCrLfBreaks(value);
-            shownLf_ = std::move(value);
-        }
-    }
-    return text_;
-}
-
-void OutputBoxElement::SetText(std::u16string text)
-{
-    text_ = std::move(text);
-    refreshing_.Written();
+    box_.Attach(nullptr, LineBreaks::Lf);
 }
 
 // Each output is shown from its first line, the caret before it.
-void OutputBoxElement::Show()
+void OutputBoxElement::ShowText(std::u16string_view text)
 {
-    shownLf_ = WithLfBreaks(text_);
-    textarea_.set("value", ToJs(shownLf_));
+    const val shown = ToJs(text);
+    textarea_.set("value", shown);
     textarea_.call<void>("setSelectionRange", 0, 0);
     textarea_.set("scrollTop", 0);
+    announcer_.Announce(shown);
 }
 
-void OutputBoxElement::Refresh()
+std::u16string OutputBoxElement::TypedText() const
 {
-    Show();
-    if (shown_) shown_(shownLf_);
+    return FromJs(textarea_["value"]);
 }
 
 } // namespace ribi::form::web

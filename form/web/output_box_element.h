@@ -1,42 +1,40 @@
 #pragma once
 
-// The output box, a <textarea>. Its Text is kept as written, CR LF and all,
-// because a textarea's value keeps only LF. While a click is being handled
-// the textarea is written once at the end, not at every intermediate write,
-// and each new output is then shown from its top and announced.
+// The view of the output box: a <textarea>, which holds LF line breaks
+// alone. Each text it is shown is written once, shown from its first line
+// with the caret before it, and announced; what the pupil types there is
+// the form's box's text, read when the handlers ask for it.
 
-#include "form/controls.h"
-#include "form/refresh_once.h"
+#include "form/text_box_control.h"
+#include "form/views.h"
+#include "form/web/dom_listener.h"
+#include "form/web/live_announcer.h"
 
 #include <emscripten/val.h>
 
-#include <functional>
 #include <string>
+#include <string_view>
 
 namespace ribi::form::web {
 
-class OutputBoxElement final : public TextBox {
+class OutputBoxElement final : public TextBoxView {
 public:
-    // `shown` hears each output as it reaches the screen, with LF breaks.
-    // A textarea `drawn` into the page already holds `initialText`.
-    OutputBoxElement(emscripten::val textarea, bool drawn, std::u16string initialText,
-                     std::function<void(const std::u16string&)> shown);
+    // Shows `box` in `textarea`, which a page `drawn` with the window holds
+    // it in already, perhaps typed into since; a new one is given its
+    // text. `box` and `announcer` must outlive the view.
+    OutputBoxElement(emscripten::val textarea, bool drawn, TextBoxControl& box, LiveAnnouncer& announcer);
+    ~OutputBoxElement() override;
+    OutputBoxElement(const OutputBoxElement&) = delete;
+    OutputBoxElement& operator=(const OutputBoxElement&) = delete;
 
-    std::u16string Text() const override;
-    void SetText(std::u16string text) override;
-
-    // Held by the form while a click is being handled.
-    RefreshOnce& Refreshing() { return refreshing_; }
+    void ShowText(std::u16string_view text) override;
+    std::u16string TypedText() const override;
 
 private:
-    void Show();
-    void Refresh();
-
     emscripten::val textarea_;
-    mutable std::u16string text_;
-    mutable std::u16string shownLf_; // what the textarea was last given
-    std::function<void(const std::u16string&)> shown_;
-    RefreshOnce refreshing_{[this] { Refresh(); }};
+    TextBoxControl& box_;
+    LiveAnnouncer& announcer_;
+    DomListener input_;
 };
 
 } // namespace ribi::form::web

@@ -74,22 +74,22 @@ void FillWindow(const val& form, const FormDescription& description)
 
 } // namespace
 
-WebForm::WebForm(const FormDescription& description, const val& page)
-    : PlannedControls(description), landmark_(ObtainElement(page, "main", kLandmarkId).element),
-      form_(ObtainElement(landmark_, "div", description.name)), announcer_(landmark_),
-      elements_(plan_.Count(), val::undefined())
+WebForm::WebForm(Form& form, const val& page)
+    : form_(form), landmark_(ObtainElement(page, "main", kLandmarkId).element),
+      window_(ObtainElement(landmark_, "div", form.Plan().Description().name)), announcer_(landmark_),
+      elements_(form.Plan().Count(), val::undefined())
 {
-    if (form_.created) FillWindow(form_.element, description);
-    for (Position position = 0; position < plan_.Count(); ++position) Build(position);
-    GroupOptions();
-    if (plan_.TabOrder().empty()) return;
+    const FormPlan& plan = form_.Plan();
+    if (window_.created) FillWindow(window_.element, plan.Description());
+    for (Position position = 0; position < plan.Count(); ++position) Build(position);
+    if (plan.TabOrder().empty()) return;
     // The page's order is the order of the description, which is the tab
     // order. A window drawn into the page has the focus there already,
     // unless the pupil has moved it.
-    const val& first = elements_[plan_.TabOrder().front()];
-    if (form_.created) first.call<void>("setAttribute", val("autofocus"), val(""));
+    const val& first = elements_[plan.TabOrder().front()];
+    if (window_.created) first.call<void>("setAttribute", val("autofocus"), val(""));
     const val focused = val::global("document")["activeElement"];
-    if (form_.created || focused.isNull() || focused == val::global("document")["body"]) {
+    if (window_.created || focused.isNull() || focused == val::global("document")["body"]) {
         val noScrolling = val::object();
         noScrolling.set("preventScroll", true);
         first.call<void>("focus", noScrolling);
@@ -102,34 +102,34 @@ WebForm::~WebForm() = default;
 // passes it on once the attribute is gone.
 void WebForm::AcceptInput()
 {
-    form_.element.call<void>("removeAttribute", val("aria-busy"));
+    window_.element.call<void>("removeAttribute", val("aria-busy"));
 }
 
 void WebForm::Build(Position position)
 {
-    const ControlDescription& control = plan_.At(position);
-    val parent = form_.element;
+    const FormPlan& plan = form_.Plan();
+    const ControlDescription& control = plan.At(position);
+    val parent = window_.element;
     if (!control.container.empty())
-        if (const auto frame = plan_.Element(control.container, 0)) parent = elements_[*frame];
+        if (const auto frame = plan.Element(control.container, 0)) parent = elements_[*frame];
 
-    const PageElement page = ObtainElement(parent, TagOf(plan_, position), ElementId(control.name, control.index));
+    const PageElement page = ObtainElement(parent, TagOf(plan, position), ElementId(control.name, control.index));
     const bool drawn = !page.created;
     switch (control.kind) {
     case ControlKind::Label:
     case ControlKind::Frame:
         break;
     case ControlKind::OptionButton:
-        options_[position] = std::make_unique<OptionElement>(page.element, drawn, control.name, control.text,
-                                                             ClickOf(&ClickSink::OptionClick, control.index));
+        options_.push_back(
+            std::make_unique<OptionElement>(page.element, drawn, control.name, *form_.OptionAt(position)));
         break;
     case ControlKind::ListBox:
-        lists_[position] = std::make_unique<ListBoxElement>(page.element, drawn, control.items, control.visible,
-                                                            ClickOf(&ClickSink::ListClick, control.index));
+        // A hidden list's items are read by position only, never seen nor read out.
+        if (control.visible)
+            lists_.push_back(std::make_unique<ListBoxElement>(page.element, drawn, *form_.ListAt(position)));
         break;
     case ControlKind::TextBox:
-        texts_[position] =
-            std::make_unique<OutputBoxElement>(page.element, drawn, std::u16string(control.text),
-                                               [this](const std::u16string& shown) { announcer_.Announce(shown); });
+        texts_.push_back(std::make_unique<OutputBoxElement>(page.element, drawn, *form_.TextAt(position), announcer_));
         break;
     }
     if (page.created) Fill(page, control);

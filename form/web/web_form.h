@@ -1,10 +1,11 @@
 #pragma once
 
-// Builds a window from its plan on the page's DOM, or takes over the one
-// drawn into the page when it was built, and offers its controls through
-// the form layer's operations. Clicks go to one sink.
+// The window of a form on the page's DOM: built from the form's plan, or
+// the one drawn into the page when it was built taken over, each element
+// the view of its control. The form keeps the controls' state and rules
+// and delivers their Clicks.
 
-#include "form/planned_controls.h"
+#include "form/form.h"
 #include "form/web/dom_element.h"
 #include "form/web/list_box_element.h"
 #include "form/web/live_announcer.h"
@@ -18,15 +19,14 @@
 
 namespace ribi::form::web {
 
-class WebForm final : public PlannedControls<std::unique_ptr<ListBoxElement>, std::unique_ptr<OptionElement>,
-                                             std::unique_ptr<OutputBoxElement>> {
+class WebForm final {
 public:
-    // Builds the window into `page` (the document's body) and gives the
-    // focus to its first tab stop; where the page holds the window already,
-    // finds its elements by their ids instead. Until AcceptInput the window
-    // is busy. `description` must outlive the form.
-    WebForm(const FormDescription& description, const emscripten::val& page);
-    ~WebForm() override;
+    // Builds the window of `form` into `page` (the document's body) and
+    // gives the focus to its first tab stop; where the page holds the
+    // window already, finds its elements by their ids instead. Until
+    // AcceptInput the window is busy. `form` must outlive the window.
+    WebForm(Form& form, const emscripten::val& page);
+    ~WebForm();
     WebForm(const WebForm&) = delete;
     WebForm& operator=(const WebForm&) = delete;
 
@@ -38,11 +38,16 @@ private:
     void Build(Position position);
     void Fill(const PageElement& element, const ControlDescription& control);
 
+    Form& form_;
     emscripten::val landmark_; // the page's main landmark, which holds the window
-    PageElement form_;
+    PageElement window_;
     LiveAnnouncer announcer_;
-    // By the control's position in the plan, empty where another kind is.
+    // By the control's position in the plan.
     std::vector<emscripten::val> elements_;
+    // The views, each attached to its control.
+    std::vector<std::unique_ptr<ListBoxElement>> lists_;
+    std::vector<std::unique_ptr<OptionElement>> options_;
+    std::vector<std::unique_ptr<OutputBoxElement>> texts_;
 };
 
 } // namespace ribi::form::web

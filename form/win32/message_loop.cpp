@@ -2,7 +2,7 @@
 
 namespace ribi::form::win32 {
 
-void Deliver(HWND window, MSG& message)
+void DispatchThroughDialogManager(HWND window, MSG& message)
 {
     if (IsWindow(window) && IsDialogMessageW(window, &message)) return;
     TranslateMessage(&message);
@@ -16,7 +16,7 @@ int RunMessageLoop(HWND window)
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) return static_cast<int>(message.wParam); // WM_QUIT
         if (got == -1) return 1;
-        Deliver(window, message);
+        DispatchThroughDialogManager(window, message);
     }
     return 0;
 }

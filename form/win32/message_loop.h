@@ -9,7 +9,7 @@
 namespace ribi::form::win32 {
 
 // One message taken from the queue, as the loop hands it on.
-void Deliver(HWND window, MSG& message);
+void DispatchThroughDialogManager(HWND window, MSG& message);
 
 // Until the window is gone or WM_QUIT arrives; the program's exit code.
 int RunMessageLoop(HWND window);

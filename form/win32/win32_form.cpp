@@ -1,13 +1,8 @@
 #include "form/win32/win32_form.h"
 
-#include "form/control_error.h"
-#include "form/win32/creation.h"
+#include "form/win32/control_styles.h"
 #include "form/win32/dpi.h"
-#include "form/win32/frame_control.h"
 #include "form/win32/high_contrast.h"
-#include "form/win32/list_box_control.h"
-#include "form/win32/option_control.h"
-#include "form/win32/output_box_control.h"
 #include "form/win32/win32_text.h"
 
 #include <string>
@@ -40,9 +35,9 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 
 } // namespace
 
-Win32Form::Win32Form(const FormDescription& description, HICON largeIcon, HICON smallIcon)
-    : PlannedControls(description)
+Win32Form::Win32Form(Form& form, HICON largeIcon, HICON smallIcon) : form_(form)
 {
+    const FormDescription& description = form_.Plan().Description();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterWindowClass(instance, &Procedure);
     windowBrush_ = Brush(description.background);
@@ -56,12 +51,12 @@ Win32Form::Win32Form(const FormDescription& description, HICON largeIcon, HICON 
         if (smallIcon) SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 
         // Created in the order of the description, which is the tab order.
-        for (Position position = 0; position < plan_.Count(); ++position) Build(position);
-        GroupOptions();
+        for (Position position = 0; position < form_.Plan().Count(); ++position) Build(position);
 
         PlaceLabelsBeforeWhatTheyName();
         Layout(WindowDpi(window_));
     } catch (...) {
+        ReleaseControls();
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
         throw;
@@ -70,17 +65,24 @@ Win32Form::Win32Form(const FormDescription& description, HICON largeIcon, HICON 
 
 Win32Form::~Win32Form()
 {
-    sink_ = nullptr;      // nothing reaches the handlers from a window going away
+    ReleaseControls();
     if (!window_) return; // the user closed it
-    // The controls go first, while their owners here still exist; the
-    // window itself no longer reaches this object.
+    // The window itself no longer reaches this object either.
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
 }
 
+void Win32Form::ReleaseControls()
+{
+    lists_.clear();
+    options_.clear();
+    outputs_.clear();
+    frames_.clear();
+}
+
 void Win32Form::Build(Position position)
 {
-    const ControlDescription& control = plan_.At(position);
+    const ControlDescription& control = form_.Plan().At(position);
     HWND parent = window_;
     if (!control.container.empty()) {
         if (HWND frame = Control(control.container)) parent = frame;
@@ -90,33 +92,31 @@ void Win32Form::Build(Position position)
         if (placed.description->kind == control.kind && placed.description->container == control.container)
             firstOfItsGroup = false;
 
-    const Creation creation = CreationFor(control, firstOfItsGroup);
-    const std::wstring text = ToWide(control.text);
-    const HWND handle = CreateWindowExW(
-        creation.exStyle, creation.className, text.c_str(), WS_CHILD | creation.style, 0, 0, 0, 0, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(position))),
-        GetModuleHandleW(nullptr), nullptr);
+    const ControlStyles styles = StylesFor(control, firstOfItsGroup);
+    // A text box is shown its text by its control.
+    const std::wstring text = control.kind == ControlKind::TextBox ? std::wstring() : ToWide(control.text);
+    const HWND handle =
+        CreateWindowExW(styles.exStyle, styles.className, text.c_str(), WS_CHILD | styles.style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(position))),
+                        GetModuleHandleW(nullptr), nullptr);
     if (!handle) ThrowLastError("CreateWindowExW");
     placed_.push_back({&control, handle, control.hasBackground ? Brush(control.background) : nullptr});
 
     switch (control.kind) {
     case ControlKind::TextBox:
-        texts_[position] = std::make_unique<OutputBoxControl>(handle);
-        texts_[position]->SetAccessibleName(control.accessibleName);
+        outputs_.push_back(std::make_unique<OutputBoxWindow>(handle, *form_.TextAt(position)));
+        outputs_.back()->SetAccessibleName(control.accessibleName);
         break;
     case ControlKind::Frame:
         frames_.push_back(std::make_unique<FrameControl>(handle));
         break;
     case ControlKind::OptionButton:
-        options_[position] = std::make_unique<OptionControl>(handle, ClickOf(&ClickSink::OptionClick, control.index));
+        options_.push_back(std::make_unique<OptionWindow>(handle, *form_.OptionAt(position)));
         break;
-    case ControlKind::ListBox: {
-        auto list = std::make_unique<ListBoxControl>(handle, ClickOf(&ClickSink::ListClick, control.index));
-        for (auto item : control.items) list->AddItem(item);
-        if (control.visible) list->SetAccessibleName(control.accessibleName);
-        lists_[position] = std::move(list);
+    case ControlKind::ListBox:
+        lists_.push_back(std::make_unique<ListBoxWindow>(handle, *form_.ListAt(position)));
+        if (control.visible) lists_.back()->SetAccessibleName(control.accessibleName);
         break;
-    }
     case ControlKind::Label:
         break;
     }
@@ -145,7 +145,7 @@ void Win32Form::Layout(UINT dpi)
 {
     dpi_ = dpi;
     const auto pixels = [dpi](int twips) { return TwipsToPixels(twips, static_cast<int>(dpi)); };
-    const auto& font = plan_.Description().font;
+    const auto& font = form_.Plan().Description().font;
     UniqueFont scaled(CreateFontW(FontHeight(font.pointSize, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                                   static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, ToWide(font.family).c_str()));
@@ -156,7 +156,8 @@ void Win32Form::Layout(UINT dpi)
         SendMessageW(placed.handle, WM_SETFONT, reinterpret_cast<WPARAM>(scaled.get()), TRUE);
     }
     font_ = std::move(scaled); // the old font only now, when no control uses it
-    FitClientArea(pixels(plan_.Description().clientWidth), pixels(plan_.Description().clientHeight));
+    const FormDescription& description = form_.Plan().Description();
+    FitClientArea(pixels(description.clientWidth), pixels(description.clientHeight));
 }
 
 void Win32Form::FitClientArea(int width, int height)
@@ -178,13 +179,13 @@ void Win32Form::Show(int showCommand)
     focus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
     if (!focus_) return;
     SetFocus(focus_);
-    for (const auto& text : texts_)
-        if (text && text->Handle() == focus_) text->ShowFromTop();
+    for (const auto& output : outputs_)
+        if (output->Handle() == focus_) output->ShowFromTop();
 }
 
 HWND Win32Form::Control(std::u16string_view name, Index index) const
 {
-    const auto position = plan_.Element(name, index);
+    const auto position = form_.Plan().Element(name, index);
     return position && *position < placed_.size() ? placed_[*position].handle : nullptr;
 }
 
@@ -208,16 +209,18 @@ LRESULT Win32Form::ControlColour(HDC dc, HWND control)
     if (!placed || !placed->background || HighContrastOn()) return 0;
     SetBkColor(dc, placed->description->background.bgr);
     // The text colour comes with the background: the system's may be light.
-    SetTextColor(dc, plan_.Description().foreground.bgr);
+    SetTextColor(dc, form_.Plan().Description().foreground.bgr);
     return reinterpret_cast<LRESULT>(placed->background);
 }
 
 void Win32Form::Command(HWND control, WORD code)
 {
     for (const auto& list : lists_)
-        if (list && list->Handle() == control && code == LBN_SELCHANGE) list->SelectionChanged();
+        if (list->Handle() == control && code == LBN_SELCHANGE) list->SelectionChanged();
     for (const auto& option : options_)
-        if (option && option->Handle() == control && code == BN_CLICKED) option->Clicked();
+        if (option->Handle() == control && code == BN_CLICKED) option->Clicked();
+    for (const auto& output : outputs_)
+        if (output->Handle() == control && code == EN_CHANGE) output->Changed();
 }
 
 LRESULT CALLBACK Win32Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept
@@ -247,6 +250,12 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
                  HighContrastOn() ? GetSysColorBrush(COLOR_BTNFACE) : windowBrush_);
         return 1;
     }
+    // The views leave the form before the window goes: as it is hidden, a
+    // pressed list would lose the mouse and take that for a Click.
+    case WM_CLOSE:
+    case WM_DESTROY: // destroyed without a close
+        ReleaseControls();
+        break;
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE: // high contrast turned on or off
         RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);

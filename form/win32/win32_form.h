@@ -1,16 +1,16 @@
 #pragma once
 
-// Builds a window from its plan on the Win32 API and offers its
-// controls through the form layer's operations. Clicks go to one sink.
-// Sizes come from the description's twips at the window's DPI, again
-// whenever the window moves to a monitor of another DPI.
+// The window of a form on the Win32 API: built from the form's plan, each
+// list box, option button and text box the view of its control in the
+// form. Sizes come from the description's twips at the window's DPI,
+// again whenever the window moves to a monitor of another DPI.
 
-#include "form/planned_controls.h"
+#include "form/form.h"
 #include "form/win32/frame_control.h"
 #include "form/win32/gdi_handles.h"
-#include "form/win32/list_box_control.h"
-#include "form/win32/option_control.h"
-#include "form/win32/output_box_control.h"
+#include "form/win32/list_box_window.h"
+#include "form/win32/option_window.h"
+#include "form/win32/output_box_window.h"
 
 #include <windows.h>
 
@@ -21,13 +21,12 @@
 
 namespace ribi::form::win32 {
 
-class Win32Form final : public PlannedControls<std::unique_ptr<ListBoxControl>, std::unique_ptr<OptionControl>,
-                                               std::unique_ptr<OutputBoxControl>> {
+class Win32Form final {
 public:
-    // `description`, `largeIcon` and `smallIcon` stay the caller's; they
-    // must outlive the form.
-    explicit Win32Form(const FormDescription& description, HICON largeIcon = nullptr, HICON smallIcon = nullptr);
-    ~Win32Form() override;
+    // `form`, `largeIcon` and `smallIcon` stay the caller's; they must
+    // outlive the window.
+    explicit Win32Form(Form& form, HICON largeIcon = nullptr, HICON smallIcon = nullptr);
+    ~Win32Form();
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
@@ -50,6 +49,9 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Build(Position position);
+    // The views leave their controls and the system controls get their own
+    // procedures back: nothing a going window does reaches the form.
+    void ReleaseControls();
     void PlaceLabelsBeforeWhatTheyName();
     void Layout(UINT dpi);
     void FitClientArea(int width, int height);
@@ -58,12 +60,16 @@ private:
     LRESULT ControlColour(HDC dc, HWND control);
     void Command(HWND control, WORD code);
 
+    Form& form_;
     HWND window_ = nullptr;
     UINT dpi_ = 96;
     std::map<std::uint32_t, UniqueBrush> brushes_;
     UniqueFont font_;
     HBRUSH windowBrush_ = nullptr;
     std::vector<Placed> placed_; // by position in the plan
+    std::vector<std::unique_ptr<ListBoxWindow>> lists_;
+    std::vector<std::unique_ptr<OptionWindow>> options_;
+    std::vector<std::unique_ptr<OutputBoxWindow>> outputs_;
     std::vector<std::unique_ptr<FrameControl>> frames_;
     HWND focus_ = nullptr; // the control to give the focus back to when the window is active again
 };

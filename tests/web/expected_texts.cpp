@@ -1,12 +1,12 @@
 // Prints, as JSON, what the browser window must show: its look at 96 dpi
 // as written by hand in tests/expected_look.h, in CSS pixels, the controls'
-// texts, and the outputs of the same handlers on the in-memory controls, so
+// texts, and the outputs of the same handlers on the form runtime alone, so
 // that the browser tests state no value of their own.
 
+#include "form/form.h"
 #include "form/form_plan.h"
 #include "selection/handlers.h"
 #include "tests/expected_look.h"
-#include "tests/in_memory_form.h"
 #include "tests/recorded_diagnostics.h"
 #include "tests/utf8.h"
 #include "window/main_form.h"
@@ -76,7 +76,7 @@ std::string Look()
            ",\"places\":" + Json(places) + ",\"backgrounds\":" + Json(backgrounds) + "}";
 }
 
-// Each output a click shows, from the handlers on the in-memory window.
+// Each output a click shows, from the handlers on the form runtime.
 struct Outputs {
     std::vector<std::string> species;
     std::vector<std::string> speciesTypes;
@@ -85,19 +85,19 @@ struct Outputs {
 
 Outputs ClickEverything(const form::FormDescription& description)
 {
-    ribi::testing::InMemoryForm form(description);
+    form::Form form(description);
     ribi::testing::RecordedDiagnostics diagnostics;
     selection::Handlers handlers(form, diagnostics);
-    form.Connect(handlers);
+    form.Connect(&handlers);
     Outputs outputs;
     for (form::Index p = 0; p < form.List1(0).ListCount(); ++p) {
-        form.UserClicksListItem(p);
-        outputs.species.push_back(Json(form.Output().Text()));
+        form.List1(0).Choose(p);
+        outputs.species.push_back(Json(form.Text1(0).Text()));
         outputs.speciesTypes.emplace_back(form.Option1(0).Value() ? "0" : "1");
     }
     for (form::Index type = 0; type < 2; ++type) {
-        form.UserClicksOption(type);
-        outputs.typeListings.push_back(Json(form.Output().Text()));
+        form.Option1(type).Clicked();
+        outputs.typeListings.push_back(Json(form.Text1(0).Text()));
     }
     // A handler that stopped left an output no window should match.
     if (!diagnostics.text.empty()) throw std::runtime_error(diagnostics.text);

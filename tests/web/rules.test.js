@@ -57,6 +57,26 @@ test('list: a drag follows the pointer and shows the item it ends on once, at th
     assert.deepEqual(await types(page), [false, true]);
   }));
 
+test('list: a drag held below the list scrolls it on, and shows the row it ends on once, at the release', (t) =>
+  b.withPage(t, async (page) => {
+    const list = () => page.run(() => {
+      const element = document.getElementById('List1_0');
+      const { left, right, bottom } = element.getBoundingClientRect();
+      const lastWhole = Math.floor((element.scrollTop + element.clientHeight) / element.firstElementChild.offsetHeight) - 1;
+      return { x: (left + right) / 2, bottom, scrollTop: element.scrollTop, lastWhole };
+    });
+    const before = await list();
+    await page.down(...(await page.centre('#List1_0_1')));
+    await page.move(before.x, before.bottom + 20);
+    await new Promise((resolve) => setTimeout(resolve, 500)); // held there
+    await page.up(before.x, before.bottom + 20);
+    await page.expectAnnounced(1);
+    const { species: row, output: text } = await page.state();
+    assert.ok(row > before.lastWhole, `row ${row}`);
+    assert.ok((await list()).scrollTop > before.scrollTop);
+    assert.equal(text, species[row]);
+  }));
+
 test('keyboard: Tab visits the output box, the option group and the list; focus shows nothing', (t) =>
   b.withPage(t, async (page) => {
     const visits = [['Tab', 'Option1_0'], ['Tab', 'List1_0'], ['Shift+Tab', 'Option1_0'], ['Shift+Tab', 'Text1_0'],
@@ -149,4 +169,43 @@ test('output box: each output is shown from its top', (t) =>
     await page.run(() => { const e = document.getElementById('Text1_0'); e.scrollTop = e.scrollHeight; });
     await page.clickType(0);
     assert.deepEqual(await box(), { scrollTop: 0, overflows: true, selectionStart: 0 });
+  }));
+
+// However many lines a click writes (a listing is a write per line, a
+// species click holds its option's Click), the box is written and the
+// output announced once.
+test('output box: each click writes it once and announces it once', (t) =>
+  b.withPage(t, async (page) => {
+    await page.run(() => {
+      const box = document.getElementById('Text1_0');
+      const { get, set } = Object.getOwnPropertyDescriptor(HTMLTextAreaElement.prototype, 'value');
+      window.boxWrites = 0;
+      Object.defineProperty(box, 'value', { get, set(text) { window.boxWrites += 1; set.call(this, text); } });
+    });
+    const writes = () => page.run(() => window.boxWrites);
+    await page.clickType(1);
+    await page.expectAnnounced(1);
+    assert.equal(await writes(), 1);
+    await page.clickSpecies(9);
+    await page.expectAnnounced(2);
+    assert.equal(await writes(), 2);
+  }));
+
+test('output box: Tab back into it selects nothing, and a key goes in at the caret', (t) =>
+  b.withPage(t, async (page) => {
+    await page.clickType(0);
+    await page.press('#Text1_0');
+    // Round the window's three stops, and the browser's own where it has any.
+    for (let tabs = 1; tabs <= 4; tabs++) {
+      await page.key('Tab');
+      if ((await focused(page)) === 'Text1_0') break;
+    }
+    assert.equal(await focused(page), 'Text1_0');
+    const [start, end] = await page.run(() => {
+      const box = document.getElementById('Text1_0');
+      return [box.selectionStart, box.selectionEnd];
+    });
+    assert.equal(start, end);
+    await page.type('ж');
+    assert.equal(await output(page), listings[0].slice(0, start) + 'ж' + listings[0].slice(start));
   }));

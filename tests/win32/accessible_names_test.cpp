@@ -1,6 +1,6 @@
 // The Win32 window as Microsoft Active Accessibility clients (screen
-// readers) read it: every control's name and role, and the output box
-// telling of each new output.
+// readers) read it: every control's name and role. That the output box
+// tells them of each new output is a shared rule (window_behaviour.cpp).
 
 #include "tests/win32/win32_window.h"
 
@@ -9,9 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace ribi::testing {
 namespace {
@@ -83,30 +81,6 @@ TEST(Win32Accessibility, EveryVisibleControlHasItsNameAndRole)
     EXPECT_EQ(read, 7);
     // Clients that name a list box from the label before it in z-order find it there too.
     EXPECT_EQ(GetWindow(w.Names(), GW_HWNDPREV), w.Control(u"Label1", 1));
-}
-
-std::vector<HWND>* valueChanges = nullptr; // what the hook below saw, while a test listens
-
-void CALLBACK ValueChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
-{
-    if (valueChanges && object == OBJID_CLIENT && child == CHILDID_SELF) valueChanges->push_back(window);
-}
-
-TEST(Win32Accessibility, TheOutputBoxTellsOfEachNewOutput)
-{
-    Win32Window w;
-    std::vector<HWND> seen;
-    valueChanges = &seen;
-    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
-                                               ValueChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_TRUE(hook);
-    w.ClickSpecies(3);
-    w.Pump();
-    w.ClickOption(1);
-    w.Pump();
-    UnhookWinEvent(hook);
-    valueChanges = nullptr;
-    EXPECT_GE(std::count(seen.begin(), seen.end(), w.Output()), 2);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ inline void DeliverQueued(HWND window)
             PostQuitMessage(static_cast<int>(message.wParam)); // for the loop that waits for it
             return;
         }
-        form::win32::Deliver(window, message);
+        form::win32::DispatchThroughDialogManager(window, message);
     }
 }
 

@@ -43,40 +43,71 @@ void HoldModifiers(bool shift, bool control)
 
 } // namespace
 
-// A right click in the output box opens the edit's own menu, whose loop
-// waits for the user: once it is idle, they close it with Escape.
-class Win32Window::MenuCloser {
+// What the tests see of the window besides its controls' state, by two
+// hooks on this thread. The messages sent: a right click in the output box
+// opens the edit's own menu, whose loop waits for the user (once it is
+// idle, the hook closes it with Escape), and each WM_SETTEXT to the edit
+// is a new text on the screen. The accessibility events: what screen
+// readers are told of the edit. The edit names its watch in a property,
+// since a hook procedure has nothing else to find it by; one window is
+// watched at a time.
+class Win32Window::Watch {
 public:
-    MenuCloser() : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &Closing, nullptr, GetCurrentThreadId()))
+    explicit Watch(HWND output)
+        : output_(output), sent_(SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, GetCurrentThreadId())),
+          told_(SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Told,
+                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT))
     {
-        EXPECT_NE(hook_, nullptr) << "a right click in the output box would wait for ever";
+        EXPECT_NE(sent_, nullptr) << "a right click in the output box would wait for ever";
+        EXPECT_NE(told_, nullptr);
+        SetPropW(output_, kProperty, this);
     }
-    ~MenuCloser()
+    ~Watch()
     {
-        if (hook_) UnhookWindowsHookEx(hook_);
+        if (IsWindow(output_)) RemovePropW(output_, kProperty);
+        if (told_) UnhookWinEvent(told_);
+        if (sent_) UnhookWindowsHookEx(sent_);
     }
-    MenuCloser(const MenuCloser&) = delete;
-    MenuCloser& operator=(const MenuCloser&) = delete;
+    Watch(const Watch&) = delete;
+    Watch& operator=(const Watch&) = delete;
+
+    int shows = 0;
+    int told = 0;
 
 private:
-    static LRESULT CALLBACK Closing(int code, WPARAM wParam, LPARAM lParam)
+    static constexpr wchar_t kProperty[] = L"ribi.test.watch";
+
+    static Watch* Of(HWND window) { return static_cast<Watch*>(GetPropW(window, kProperty)); }
+
+    static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam)
     {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
         if (code == HC_ACTION && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
             PostMessageW(sent->hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
             PostMessageW(sent->hwnd, WM_KEYUP, VK_ESCAPE, 1 | (LPARAM{3} << 30));
         }
+        if (code == HC_ACTION && sent->message == WM_SETTEXT)
+            if (Watch* watch = Of(sent->hwnd)) ++watch->shows;
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    HHOOK hook_;
+
+    static void CALLBACK Told(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+    {
+        if (object != OBJID_CLIENT || child != CHILDID_SELF) return;
+        if (Watch* watch = Of(window)) ++watch->told;
+    }
+
+    HWND output_;
+    HHOOK sent_;
+    HWINEVENTHOOK told_;
 };
 
 Win32Window::Win32Window(const form::FormDescription& description)
-    : description_(description), menus_(std::make_unique<MenuCloser>()), form(description), handlers(form, diagnostics),
-      clicks(handlers)
+    : description_(description), form(description), window(form), handlers(form, diagnostics), clicks(handlers)
 {
-    form.Connect(clicks);
-    form.Show(SW_SHOWNORMAL);
+    watch_ = std::make_unique<Watch>(Output());
+    form.Connect(&clicks);
+    window.Show(SW_SHOWNORMAL);
     Pump();
 }
 
@@ -84,7 +115,19 @@ Win32Window::~Win32Window() = default;
 
 void Win32Window::Pump()
 {
-    DeliverQueued(form.Handle());
+    DeliverQueued(window.Handle());
+}
+
+int Win32Window::OutputShows()
+{
+    return watch_->shows;
+}
+
+// The events come to this thread as messages.
+int Win32Window::OutputNotifications()
+{
+    Pump();
+    return watch_->told;
 }
 
 void Win32Window::Click(ControlId control, Point at, Button button)
@@ -162,7 +205,7 @@ Rect Win32Window::Bounds(ControlId control)
 {
     RECT r{};
     GetWindowRect(Handle(control), &r);
-    MapWindowPoints(HWND_DESKTOP, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -237,7 +280,7 @@ void Win32Window::PutOnClipboard(std::u16string_view text)
     ASSERT_NE(memory, nullptr);
     std::memcpy(GlobalLock(memory), text.data(), bytes);
     GlobalUnlock(memory);
-    ASSERT_TRUE(OpenClipboard(form.Handle()));
+    ASSERT_TRUE(OpenClipboard(window.Handle()));
     EmptyClipboard();
     if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory); // otherwise the system owns it
     CloseClipboard();
@@ -249,7 +292,7 @@ std::pair<HWND, POINT> Win32Window::Target(ControlId control, Point at) const
 {
     POINT point{at.x, at.y};
     if (!control.name.empty()) return {Handle(control), point};
-    std::vector<HWND> chain{form.Handle()};
+    std::vector<HWND> chain{window.Handle()};
     POINT local = point;
     for (;;) {
         const HWND child = ChildWindowFromPointEx(chain.back(), local, CWP_SKIPINVISIBLE);
@@ -258,11 +301,11 @@ std::pair<HWND, POINT> Win32Window::Target(ControlId control, Point at) const
         chain.push_back(child);
     }
     POINT screen = point;
-    ClientToScreen(form.Handle(), &screen);
+    ClientToScreen(window.Handle(), &screen);
     while (chain.size() > 1 &&
            SendMessageW(chain.back(), WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)
         chain.pop_back();
-    MapWindowPoints(form.Handle(), chain.back(), &point, 1);
+    MapWindowPoints(window.Handle(), chain.back(), &point, 1);
     return {chain.back(), point};
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-// The real Win32 window with its handlers, as the program builds it, and
-// the input a user gives it: mouse and key messages posted to the control
-// under the pointer or with the focus, and taken from the queue by the
-// program's own message loop code.
+// The real Win32 window over its form, with the handlers, as the program
+// builds it, and the input a user gives it: mouse and key messages posted
+// to the control under the pointer or with the focus, and taken from the
+// queue by the program's own message loop code.
 
+#include "form/form.h"
 #include "form/win32/win32_form.h"
 #include "form/win32/win32_text.h"
 #include "selection/handlers.h"
@@ -31,7 +32,7 @@ public:
     // The window itself for an empty name.
     HWND Control(std::u16string_view name, form::Index index = 0) const
     {
-        return name.empty() ? form.Handle() : form.Control(name, index);
+        return name.empty() ? window.Handle() : window.Control(name, index);
     }
     HWND Names() const { return Control(u"List1", 0); }
     HWND Option(form::Index index) const { return Control(u"Option1", index); }
@@ -62,10 +63,10 @@ public:
     std::vector<std::u16string> Items(ControlId list) override;
     Rgb Pixel(ControlId control, Point at) override;
     Font FontOf(ControlId control) override;
-    std::u16string Title() override { return form::win32::WindowText(form.Handle()); }
+    std::u16string Title() override { return form::win32::WindowText(window.Handle()); }
     bool IsResizable() override
     {
-        return (GetWindowLongPtrW(form.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
+        return (GetWindowLongPtrW(window.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
     }
     TextSelection OutputSelection() override;
     int OutputLines() override { return static_cast<int>(SendMessageW(Output(), EM_GETLINECOUNT, 0, 0)); }
@@ -80,12 +81,14 @@ public:
         return SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     form::Index SelectedRow() override { return static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0)); }
-    bool IsOpen() override { return IsWindow(form.Handle()) != FALSE && IsWindowVisible(form.Handle()) != FALSE; }
+    bool IsOpen() override { return IsWindow(window.Handle()) != FALSE && IsWindowVisible(window.Handle()) != FALSE; }
     int ListClicks() override { return clicks.listClicks; }
     int OptionClicks() override { return clicks.optionClicks; }
+    int OutputShows() override;
+    int OutputNotifications() override;
 
 private:
-    class MenuCloser;
+    class Watch;
 
     void TypeCharacters(std::u16string_view text) override;
     void PutOnClipboard(std::u16string_view text) override;
@@ -98,11 +101,12 @@ private:
     ControlId IdOf(HWND window) const;
 
     const form::FormDescription& description_;
-    std::unique_ptr<MenuCloser> menus_;
+    std::unique_ptr<Watch> watch_;
 
 public:
     RecordedDiagnostics diagnostics;
-    form::win32::Win32Form form;
+    form::Form form; // what the handlers read and write
+    form::win32::Win32Form window;
     selection::Handlers handlers;
     CountingSink clicks;
 };

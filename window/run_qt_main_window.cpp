@@ -1,4 +1,4 @@
-#include "window/run_main_window.h"
+#include "window/run_qt_main_window.h"
 
 #include "form/qt/application_setup.h"
 #include "form/qt/qt_form.h"
@@ -29,17 +29,18 @@ public:
 
 } // namespace
 
-int RunMainWindow(QApplication& application)
+int RunQtMainWindow(QApplication& application)
 {
     const form::qt::ApplicationSetup setup(application);
     const QIcon icon{QPixmap(ribi_xpm)};
     QApplication::setWindowIcon(icon);
 
-    form::qt::QtForm form(MainFormDescription());
+    form::Form form(MainFormDescription());
+    form::qt::QtForm window(form);
     StandardError diagnostics;
     selection::Handlers handlers(form, diagnostics);
-    form.Connect(handlers);
-    form.show();
+    form.Connect(&handlers);
+    window.show();
     return QApplication::exec();
 }
 

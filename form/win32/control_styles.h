@@ -1,7 +1,7 @@
 #pragma once
 
-// Which system control each kind of control of a description is made as,
-// with which styles.
+// Which system control each kind of control of a description is made as:
+// its window class and styles.
 
 #include "form/form_description.h"
 
@@ -9,13 +9,13 @@
 
 namespace ribi::form::win32 {
 
-struct Creation {
+struct ControlStyles {
     const wchar_t* className;
     DWORD style;
     DWORD exStyle;
 };
 
 // `firstOfItsGroup`: no control of its kind came before it in its container.
-Creation CreationFor(const ControlDescription& control, bool firstOfItsGroup);
+ControlStyles StylesFor(const ControlDescription& control, bool firstOfItsGroup);
 
 } // namespace ribi::form::win32

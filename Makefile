@@ -59,13 +59,15 @@ test-web: web
 
 # The Debian package, in $(BUILD)/packages/, the Windows zip and installer
 # package (.msi), in $(WINDOWS_BUILD)/packages/, and the page, in
-# $(WEB_BUILD)/packages/. The Debian package is hardened (dpkg-buildflags,
+# $(WEB_BUILD)/packages/, alone and as the folder for a web server (ribi-web/:
+# installable, working offline). The Debian package is hardened (dpkg-buildflags,
 # packaging/linux/package.cmake) and reproducible (file times of the last commit).
 package: build windows web
 	@packaging/linux/make-deb.sh $(BUILD)
 	@cd $(WINDOWS_BUILD) && cpack -G ZIP
 	@cmake --build $(WINDOWS_BUILD) --target msi
 	@mkdir -p $(WEB_BUILD)/packages && cp $(WEB_BUILD)/ribi.html $(WEB_BUILD)/packages/
+	@$(WEB_ENV) cmake --build $(WEB_BUILD) --target ribi_webapp
 
 # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
 # and LeakSanitizer; only system libraries may be suppressed.

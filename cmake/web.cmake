@@ -71,6 +71,7 @@ add_custom_command(
   DEPENDS ribi_program ${RIBI_PAGE_TEMPLATE} ${RIBI_PAGE_ICON} ${PROJECT_SOURCE_DIR}/form/web/make_page.py
   COMMENT "Putting the program into ribi.html")
 add_custom_target(ribi_page ALL DEPENDS ${PROJECT_BINARY_DIR}/ribi.html)
+include(packaging/web/package.cmake)
 
 if(BUILD_TESTING)
   # Node runs this build's test programs. (The toolchain's default adds a

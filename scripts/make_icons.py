@@ -7,7 +7,11 @@ Writes into window/icon/:
   displays and tools that take no more;
 - ribi-N.png for the hicolor theme at every size desktops ask for;
 - ribi.svg, the drawing's pixels as squares, for the sizes in between
-  (sharp at every multiple of 32 px, such as the 96 and 192 of HiDPI).
+  (sharp at every multiple of 32 px, such as the 96 and 192 of HiDPI);
+- ribi-192.png, ribi-512.png and ribi-maskable-512.png for the browser
+  edition's home-screen icons (packaging/web): the maskable one on the
+  window's background colour, read from window/main_form.cpp, with the
+  picture inside the circle a launcher may cut it to.
 The outputs are committed because the build does not run Python;
 `make_icons.py --check` regenerates them into a temporary directory and fails
 if the committed files are not byte-for-byte what the drawing gives.
@@ -30,13 +34,16 @@ import zlib
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ICON_DIR = os.path.join(ROOT, "window", "icon")
 XPM_PATH = os.path.join(ICON_DIR, "ribi.xpm")
+FORM_PATH = os.path.join(ROOT, "window", "main_form.cpp")
 PNG_SIZES = (16, 24, 32, 48, 64, 128, 256)
+WEB_PNG_SIZES = (192, 512)
+MASKABLE = "ribi-maskable-512.png"
 ICO_SIZES = (16, 24, 32, 48, 256)
 # Windows shows PNG-compressed images from Vista on; smaller ones are DIBs,
 # which every Windows reads.
 ICO_PNG_FROM = 256
-OUTPUTS = (("ribi.ico", "ribi.svg")
-           + tuple("ribi-%d.png" % size for size in PNG_SIZES))
+OUTPUTS = (("ribi.ico", "ribi.svg", MASKABLE)
+           + tuple("ribi-%d.png" % size for size in PNG_SIZES + WEB_PNG_SIZES))
 
 TRANSPARENT = (0, 0, 0, 0)
 
@@ -189,6 +196,7 @@ def sizes(rows):
     x2 = scale2x(rows)
     x3 = scale3x(rows)
     x4 = scale2x(x2)
+    x8 = scale2x(x4)
     return {
         16: shrink(rows, 2),
         24: shrink(x3, 4),
@@ -196,8 +204,44 @@ def sizes(rows):
         48: shrink(x3, 2),
         64: x2,
         128: x4,
-        256: scale2x(x4),
+        192: scale2x(x3),
+        256: x8,
+        512: scale2x(x8),
     }
+
+
+def window_colour(form_source):
+    """The window's background as RGBA, from its description, where it is
+    a Windows COLORREF, 0x00BBGGRR."""
+    m = re.search(r"\bkWindow\{0x00([0-9A-Fa-f]{6})\}", form_source)
+    if not m:
+        raise XpmError("window/main_form.cpp gives no kWindow colour")
+    blue, green, red = bytes.fromhex(m.group(1))
+    return (red, green, blue, 255)
+
+
+def maskable(picture, background):
+    """The picture centred on twice its size, over the background.
+
+    A launcher may cut the icon to any shape that holds the central circle
+    of 40% of its side in radius; the picture's square, half the side,
+    lies inside it whatever the drawing."""
+    size = 2 * len(picture)
+    margin = len(picture) // 2
+    safe = (0.4 * size) ** 2
+    out = [[background] * size for _ in range(size)]
+    for y, row in enumerate(picture):
+        for x, (r, g, b, a) in enumerate(row):
+            if not a:
+                continue
+            # The pixel's far corner from the centre must lie inside the circle.
+            dx = max(abs(margin + x - size / 2), abs(margin + x + 1 - size / 2))
+            dy = max(abs(margin + y - size / 2), abs(margin + y + 1 - size / 2))
+            if dx * dx + dy * dy > safe:
+                raise XpmError("the maskable icon's picture leaves the safe zone")
+            out[margin + y][margin + x] = tuple(
+                (c * a + k * (255 - a) + 127) // 255 for c, k in zip((r, g, b), background[:3])) + (255,)
+    return out
 
 
 def png_bytes(rows):
@@ -310,13 +354,19 @@ def svg_bytes(rows):
     return ("\n".join(lines) + "\n").encode("ascii")
 
 
-def render(xpm_text):
+def render(xpm_text, form_source):
     _, _, rows = read_xpm(xpm_text)
     by_size = sizes(rows)
-    files = {"ribi.ico": ico_bytes(by_size), "ribi.svg": svg_bytes(rows)}
-    for size in PNG_SIZES:
+    files = {"ribi.ico": ico_bytes(by_size), "ribi.svg": svg_bytes(rows),
+             MASKABLE: png_bytes(maskable(by_size[256], window_colour(form_source)))}
+    for size in PNG_SIZES + WEB_PNG_SIZES:
         files["ribi-%d.png" % size] = png_bytes(by_size[size])
     return files
+
+
+def render_files(xpm_path, form_path):
+    with open(xpm_path, encoding="ascii") as xpm, open(form_path, encoding="utf-8") as form:
+        return render(xpm.read(), form.read())
 
 
 def write_all(files, directory):
@@ -325,9 +375,8 @@ def write_all(files, directory):
             f.write(data)
 
 
-def check(xpm_path, icon_dir):
-    with open(xpm_path, encoding="ascii") as f:
-        files = render(f.read())
+def check(xpm_path, form_path, icon_dir):
+    files = render_files(xpm_path, form_path)
     stale = []
     with tempfile.TemporaryDirectory() as tmp:
         # Go through the file system so the check sees what a rebuild writes.
@@ -353,13 +402,13 @@ def main(argv=None):
     ap.add_argument("--check", action="store_true",
                     help="compare the committed icons with a fresh rendering")
     ap.add_argument("--xpm", default=XPM_PATH, help=argparse.SUPPRESS)
+    ap.add_argument("--form", default=FORM_PATH, help=argparse.SUPPRESS)
     ap.add_argument("--out", default=ICON_DIR, help=argparse.SUPPRESS)
     args = ap.parse_args(argv)
     try:
         if args.check:
-            return check(args.xpm, args.out)
-        with open(args.xpm, encoding="ascii") as f:
-            write_all(render(f.read()), args.out)
+            return check(args.xpm, args.form, args.out)
+        write_all(render_files(args.xpm, args.form), args.out)
     except XpmError as e:
         print("%s: %s" % (args.xpm, e), file=sys.stderr)
         return 2

@@ -1,7 +1,8 @@
 'use strict';
 // The driver every browser test uses: one engine per run (RIBI_ENGINE:
 // chromium, firefox or webkit), each through its adapter in engines/. An
-// adapter opens a page of a given size, with touch or a dark scheme, and
+// adapter opens a page of a given size, with touch or a dark scheme (and, in
+// Chromium, with a profile on disk rather than an incognito one), and
 // offers goto, evaluate (an expression), click, mouse down, move and up,
 // wheel and tap at points, key and type (a Cyrillic letter too), resize,
 // a PNG screenshot, and the console errors and requests it saw (null where
@@ -75,8 +76,8 @@ function centreOf(selector, fractionX, fractionY) {
 
 let axeSource = null;
 
-async function open({ width, height, touch = false, dark = false } = desktop) {
-  const page = await engine.open({ width, height, touch, dark });
+async function open({ width, height, touch = false, dark = false, profile = false } = desktop) {
+  const page = await engine.open({ width, height, touch, dark, profile });
   const run = (fn, ...args) => page.evaluate(`(${fn})(...${JSON.stringify(args)})`);
   const waitFor = async (fn, args = [], timeout = 10000) => {
     for (const start = Date.now(); !(await page.evaluate(`!!(${fn})(...${JSON.stringify(args)})`));)

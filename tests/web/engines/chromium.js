@@ -2,18 +2,39 @@
 // Debian's Chromium, headless, through Playwright (CDP), with a fresh
 // profile and no traffic of the browser's own: every request seen is the page's.
 
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
 const { chromium } = require('playwright-core');
 
 const executablePath = process.env.RIBI_CHROMIUM || '/usr/bin/chromium';
 const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync'];
 
+const browser = { executablePath, headless: true, args: flags };
 let launched = null;
 
-async function open({ width, height, touch, dark }) {
-  launched ??= chromium.launch({ executablePath, headless: true, args: flags });
-  const context = await (await launched).newContext({ viewport: { width, height }, hasTouch: touch,
-    colorScheme: dark ? 'dark' : 'light' });
+// A context of the shared browser, which is like an incognito window; or,
+// with `profile`, a browser of its own with a profile on disk, as a pupil's
+// is: Chromium installs no app from an incognito window.
+async function newContext(settings, profile) {
+  if (!profile) {
+    launched ??= chromium.launch(browser);
+    const context = await (await launched).newContext(settings);
+    return { context, close: () => context.close() };
+  }
+  const directory = fs.mkdtempSync(path.join(os.tmpdir(), 'ribi-chromium-'));
+  const context = await chromium.launchPersistentContext(directory, { ...browser, ...settings });
+  const close = async () => {
+    await context.close();
+    fs.rmSync(directory, { recursive: true, force: true });
+  };
+  return { context, close };
+}
+
+async function open({ width, height, touch, dark, profile }) {
+  const { context, close } = await newContext({ viewport: { width, height }, hasTouch: touch,
+    colorScheme: dark ? 'dark' : 'light' }, profile);
   const page = await context.newPage();
   const errors = [];
   const requests = [];
@@ -61,13 +82,24 @@ async function open({ width, height, touch, dark }) {
       await session.detach();
       return fonts.map((font) => font.familyName);
     },
+    // What Chromium makes of the page as an app to install: the reasons it
+    // cannot be, the manifest it read, with its errors, and the app's identity.
+    async installability() {
+      const session = await context.newCDPSession(page);
+      const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+      const { url, errors, data } = await session.send('Page.getAppManifest');
+      const { appId } = await session.send('Page.getAppId');
+      await session.detach();
+      return { errors: installabilityErrors.map((e) => e.errorId), manifestUrl: url, manifestErrors: errors,
+        manifest: data && JSON.parse(data), id: appId };
+    },
     async accessibilityTree() {
       const session = await context.newCDPSession(page);
       const { nodes } = await session.send('Accessibility.getFullAXTree');
       await session.detach();
       return nodes;
     },
-    close: () => context.close(),
+    close,
   };
 }
 

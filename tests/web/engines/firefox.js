@@ -68,5 +68,6 @@ module.exports = { open, quit, lacks: {
   slowDown: 'WebDriver BiDi cannot slow the page down: the program may be ready before the click',
   platformFonts: 'no protocol of Firefox names the fonts a text was drawn with',
   accessibilityTree: 'WebDriver BiDi has no accessibility tree',
+  installability: 'Firefox on the desktop installs no web app, and no protocol of it says whether it could',
   contrastOfEveryText: 'axe-core leaves the frame\'s legend undecided in Firefox ("partially obscured")',
 } };

@@ -117,4 +117,5 @@ module.exports = { open, quit, lacks: {
   slowDown: 'WebDriver cannot slow the page down: the program may be ready before the click',
   platformFonts: 'no protocol of WebKit names the fonts a text was drawn with',
   accessibilityTree: 'WebDriver has no accessibility tree',
+  installability: 'WebKitGTK installs no web app, and WebDriver cannot ask whether Safari would',
 } };

@@ -10,7 +10,7 @@ const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-ru
 
 let launched = null;
 
-async function open({ width, height, touch, dark }) {
+async function open({ width, height, touch, dark, early }) {
   launched ??= chromium.launch({ executablePath, headless: true, args: flags });
   const context = await (await launched).newContext({ viewport: { width, height }, hasTouch: touch,
     colorScheme: dark ? 'dark' : 'light' });
@@ -23,7 +23,6 @@ async function open({ width, height, touch, dark }) {
     if (message.type() === 'error' || message.type() === 'warning') errors.push(message.text());
   });
   // A key of the pupil's own layout (a Cyrillic letter) as a keyboard sends it, key down and up.
-  let cpu = null;
   const letter = async (key) => {
     const session = await context.newCDPSession(page);
     for (const type of ['keyDown', 'keyUp'])
@@ -32,12 +31,7 @@ async function open({ width, height, touch, dark }) {
   };
   return {
     errors, requests,
-    goto: (url, { early } = {}) => page.goto(url, { waitUntil: early ? 'commit' : 'domcontentloaded' }),
-    // The processor `rate` times slower: the page's own work takes its time.
-    async slowDown(rate) {
-      cpu ??= await context.newCDPSession(page);
-      await cpu.send('Emulation.setCPUThrottlingRate', { rate });
-    },
+    goto: (url) => page.goto(url, { waitUntil: early ? 'commit' : 'domcontentloaded' }),
     evaluate: (expression) => page.evaluate(expression),
     click: (x, y, { button = 'left', count = 1 } = {}) => page.mouse.click(x, y, { button, clickCount: count }),
     down: async (x, y) => { await page.mouse.move(x, y); await page.mouse.down(); },

@@ -11,7 +11,8 @@ const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-ru
 let launched = null;
 
 async function open({ width, height, touch, dark, early }) {
-  launched ??= chromium.launch({ executablePath, headless: true, args: flags });
+  // With the scroll bars that Playwright hides in a headless browser.
+  launched ??= chromium.launch({ executablePath, headless: true, args: flags, ignoreDefaultArgs: ['--hide-scrollbars'] });
   const context = await (await launched).newContext({ viewport: { width, height }, hasTouch: touch,
     colorScheme: dark ? 'dark' : 'light' });
   const page = await context.newPage();

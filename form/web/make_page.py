@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Puts the compiled program into the page: one HTML file with its script,
-its WebAssembly (deflated, for the browser to inflate), its style, its icon
-and the window itself inline, under a Content-Security-Policy that lets
-exactly those run and nothing be fetched.
+"""Puts the compiled program into the page: one HTML file with its script
+and its WebAssembly (both deflated, for the browser to inflate and run once
+the window is painted), its style, its icon and the window itself inline,
+under a Content-Security-Policy that lets exactly those run and nothing be
+fetched.
 
 The window is drawn into the page by the program itself: the page is first
 built without it, loaded once in headless Chromium, where the program builds
@@ -34,11 +35,19 @@ def source_hash(text):
     return "'sha256-" + base64.b64encode(digest).decode("ascii") + "'"
 
 
+def packed(data):
+    """Raw DEFLATE, as the page inflates it, in base64."""
+    deflate = zlib.compressobj(9, zlib.DEFLATED, -15)
+    return base64.b64encode(deflate.compress(data) + deflate.flush()).decode("ascii")
+
+
 def blocks(page, tag):
     return re.findall(rf"<{tag}>(.*?)</{tag}>", page, flags=re.S)
 
 
-def fill(template, values):
+def fill(template, values, program):
+    """The template with its values, under a policy that lets run the page's
+    own scripts and `program`, the script the page inserts once inflated."""
     page = template
     for name, value in values.items():
         page = page.replace(f"@{name}@", value)
@@ -47,7 +56,8 @@ def fill(template, values):
         sys.exit(f"make_page: the page must hold one <style> block, it holds {len(styles)}")
     policy = "; ".join([
         "default-src 'none'",
-        "script-src " + " ".join(source_hash(script) for script in blocks(page, "script")) + " 'wasm-unsafe-eval'",
+        "script-src " + " ".join(source_hash(script) for script in blocks(page, "script") + [program])
+        + " 'wasm-unsafe-eval'",
         f"style-src {source_hash(styles[0])}",
         "img-src data:",
         "base-uri 'none'",
@@ -105,24 +115,17 @@ def cut_window(dom):
 
 
 def main(template_path, program_path, wasm_path, icon_path, chromium, output_path):
-    program = Path(program_path).read_text(encoding="utf-8")
-    # Inside <script>, these would end the block or change how it is read.
-    for sequence in ("</script", "<!--", "<script"):
-        if sequence in program.lower():
-            sys.exit(f"make_page: the program's script holds '{sequence}'")
-    deflate = zlib.compressobj(9, zlib.DEFLATED, -15)  # raw DEFLATE, as the page inflates it
-    wasm = Path(wasm_path).read_bytes()
-    packed = deflate.compress(wasm) + deflate.flush()
+    program = Path(program_path).read_text(encoding="utf-8").strip()
     template = Path(template_path).read_text(encoding="utf-8")
     values = {
         "ICON": base64.b64encode(Path(icon_path).read_bytes()).decode("ascii"),
-        "WASM": base64.b64encode(packed).decode("ascii"),
-        "PROGRAM": program.strip(),
+        "PROGRAM": packed(program.encode("utf-8")),
+        "WASM": packed(Path(wasm_path).read_bytes()),
         "TITLE": "", "WINDOW": "", "WINDOW_STYLE": "", "WINDOW_WIDTH": "0",
     }
-    window, style, width, title = cut_window(drawn_dom(chromium, fill(template, values)))
+    window, style, width, title = cut_window(drawn_dom(chromium, fill(template, values, program)))
     values.update({"TITLE": title, "WINDOW": window, "WINDOW_STYLE": style, "WINDOW_WIDTH": width})
-    Path(output_path).write_text(fill(template, values), encoding="utf-8")
+    Path(output_path).write_text(fill(template, values, program), encoding="utf-8")
 
 
 if __name__ == "__main__":

@@ -2,7 +2,8 @@
 // The driver every browser test uses: one engine per run (RIBI_ENGINE:
 // chromium, firefox or webkit), each through its adapter in engines/. An
 // adapter opens a page of a given size, with touch or a dark scheme (and, in
-// Chromium, with a profile on disk rather than an incognito one), and
+// Chromium, with a profile on disk rather than an incognito one), or early
+// (its goto returns once the new document has begun, loaded or not), and
 // offers goto, evaluate (an expression), click, mouse down, move and up,
 // wheel and tap at points, key and type (a Cyrillic letter too), resize,
 // a PNG screenshot, and the console errors and requests it saw (null where
@@ -12,6 +13,7 @@
 
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
+const http = require('node:http');
 const { after } = require('node:test');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
@@ -76,8 +78,8 @@ function centreOf(selector, fractionX, fractionY) {
 
 let axeSource = null;
 
-async function open({ width, height, touch = false, dark = false, profile = false } = desktop) {
-  const page = await engine.open({ width, height, touch, dark, profile });
+async function open({ width, height, touch = false, dark = false, profile = false, early = false } = desktop) {
+  const page = await engine.open({ width, height, touch, dark, profile, early });
   const run = (fn, ...args) => page.evaluate(`(${fn})(...${JSON.stringify(args)})`);
   const waitFor = async (fn, args = [], timeout = 10000) => {
     for (const start = Date.now(); !(await page.evaluate(`!!(${fn})(...${JSON.stringify(args)})`));)
@@ -157,4 +159,31 @@ async function withPage(t, body, { load = true, ...options } = {}) {
   if (can(t, 'console')) assert.deepEqual(page.errors, []);
 }
 
-module.exports = { expected, outputs, pageUrl, control, desktop, phones, can, withPage };
+// The page from a web server on this machine, closed when test `t` ends,
+// which notes every address asked of it. A server that `holds` the program
+// sends the page up to the end of the window and the rest, the program,
+// only once `release` is called: until then any input comes before the
+// program is ready.
+async function servePage(t, { holds = false } = {}) {
+  const html = fs.readFileSync(new URL(pageUrl));
+  const windowEnd = holds ? html.indexOf('</main>') + '</main>'.length : html.length;
+  let release;
+  const released = new Promise((resolve) => { release = resolve; });
+  const served = [];
+  const server = http.createServer(async (request, response) => {
+    served.push(request.url);
+    if (request.url !== '/ribi.html') return response.writeHead(404).end();
+    response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' }).write(html.subarray(0, windowEnd));
+    if (holds) await released;
+    return response.end(html.subarray(windowEnd));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  t.after(() => {
+    release();
+    server.closeAllConnections();
+    server.close();
+  });
+  return { url: `http://127.0.0.1:${server.address().port}/ribi.html`, served, release, size: html.length };
+}
+
+module.exports = { expected, outputs, pageUrl, control, desktop, phones, can, withPage, servePage };

@@ -5,8 +5,6 @@
 
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
-const http = require('node:http');
 const b = require('./browser');
 
 async function useEverything(page) {
@@ -24,18 +22,8 @@ test('from a file:// address: no request but the page itself', (t) => b.withPage
 }));
 
 test('from a web server: the same, with the page at most 110 KB', async (t) => {
-  const html = fs.readFileSync(new URL(b.pageUrl));
-  assert.ok(html.length <= 110 * 1024, `${html.length} bytes`);
-  const served = [];
-  const server = http.createServer((request, response) => {
-    served.push(request.url);
-    response.writeHead(request.url === '/ribi.html' ? 200 : 404, { 'Content-Type': 'text/html; charset=utf-8' });
-    response.end(request.url === '/ribi.html' ? html : '');
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  t.after(() => server.close());
-  const url = `http://127.0.0.1:${server.address().port}/ribi.html`;
-
+  const { url, served, size } = await b.servePage(t);
+  assert.ok(size <= 110 * 1024, `${size} bytes`);
   await b.withPage(t, async (page) => {
     await page.load(url);
     await useEverything(page);

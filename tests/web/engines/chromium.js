@@ -11,7 +11,8 @@ const executablePath = process.env.RIBI_CHROMIUM || '/usr/bin/chromium';
 const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync'];
 
-const browser = { executablePath, headless: true, args: flags };
+// With the scroll bars that Playwright hides in a headless browser.
+const browser = { executablePath, headless: true, args: flags, ignoreDefaultArgs: ['--hide-scrollbars'] };
 let launched = null;
 
 // A context of the shared browser, which is like an incognito window; or,
@@ -32,7 +33,7 @@ async function newContext(settings, profile) {
   return { context, close };
 }
 
-async function open({ width, height, touch, dark, profile }) {
+async function open({ width, height, touch, dark, profile, early }) {
   const { context, close } = await newContext({ viewport: { width, height }, hasTouch: touch,
     colorScheme: dark ? 'dark' : 'light' }, profile);
   const page = await context.newPage();
@@ -44,7 +45,6 @@ async function open({ width, height, touch, dark, profile }) {
     if (message.type() === 'error' || message.type() === 'warning') errors.push(message.text());
   });
   // A key of the pupil's own layout (a Cyrillic letter) as a keyboard sends it, key down and up.
-  let cpu = null;
   const letter = async (key) => {
     const session = await context.newCDPSession(page);
     for (const type of ['keyDown', 'keyUp'])
@@ -53,12 +53,7 @@ async function open({ width, height, touch, dark, profile }) {
   };
   return {
     errors, requests,
-    goto: (url, { early } = {}) => page.goto(url, { waitUntil: early ? 'commit' : 'domcontentloaded' }),
-    // The processor `rate` times slower: the page's own work takes its time.
-    async slowDown(rate) {
-      cpu ??= await context.newCDPSession(page);
-      await cpu.send('Emulation.setCPUThrottlingRate', { rate });
-    },
+    goto: (url) => page.goto(url, { waitUntil: early ? 'commit' : 'domcontentloaded' }),
     evaluate: (expression) => page.evaluate(expression),
     click: (x, y, { button = 'left', count = 1 } = {}) => page.mouse.click(x, y, { button, clickCount: count }),
     down: async (x, y) => { await page.mouse.move(x, y); await page.mouse.down(); },

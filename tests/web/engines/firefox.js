@@ -25,7 +25,7 @@ function browserFor(touch, dark) {
 // Playwright's key names, as puppeteer spells them.
 const keyName = (key) => (key === 'Space' ? ' ' : key);
 
-async function open({ width, height, touch, dark }) {
+async function open({ width, height, touch, dark, early }) {
   const browser = await browserFor(touch, dark);
   const page = await browser.newPage();
   await page.setViewport({ width, height, hasTouch: touch });
@@ -38,7 +38,13 @@ async function open({ width, height, touch, dark }) {
   });
   return {
     errors, requests,
-    goto: (url) => page.goto(url, { waitUntil: 'domcontentloaded' }),
+    // Early, the navigation is the page's own, which puppeteer does not wait
+    // for; it returns once the new document is there.
+    async goto(url) {
+      if (!early) return page.goto(url, { waitUntil: 'domcontentloaded' });
+      await page.evaluate((to) => { location.href = to; }, url);
+      return page.waitForFunction((to) => location.href === to, {}, url);
+    },
     evaluate: (expression) => page.evaluate(expression),
     click: (x, y, { button = 'left', count = 1 } = {}) => page.mouse.click(x, y, { button, count }),
     down: async (x, y) => { await page.mouse.move(x, y); await page.mouse.down(); },
@@ -65,7 +71,6 @@ async function quit() {
 
 module.exports = { open, quit, lacks: {
   fileRequests: 'WebDriver BiDi reports no file:// requests',
-  slowDown: 'WebDriver BiDi cannot slow the page down: the program may be ready before the click',
   platformFonts: 'no protocol of Firefox names the fonts a text was drawn with',
   accessibilityTree: 'WebDriver BiDi has no accessibility tree',
   installability: 'Firefox on the desktop installs no web app, and no protocol of it says whether it could',

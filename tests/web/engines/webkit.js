@@ -61,11 +61,14 @@ async function startDriver() {
   }
 }
 
-async function open({ width, height, dark }) {
+async function open({ width, height, dark, early }) {
   started ??= startDriver();
   const { call } = await started;
+  // Early, a navigation returns at once, and no command waits for the page
+  // to load.
   const { sessionId } = await call('POST', '/session', { capabilities: { alwaysMatch: {
     'webkitgtk:browserOptions': { binary: browserPath, args: ['--automation', ...(dark ? ['--dark-mode'] : [])] },
+    ...(early && { pageLoadStrategy: 'none' }),
   } } });
   const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
   const evaluate = (expression) => session('POST', '/execute/sync', { script: `return ${expression};`, args: [] });
@@ -114,7 +117,6 @@ module.exports = { open, quit, lacks: {
   console: 'WebKitWebDriver reports no console messages',
   requests: 'WebKitWebDriver reports no requests',
   fileRequests: 'WebKitWebDriver reports no requests',
-  slowDown: 'WebDriver cannot slow the page down: the program may be ready before the click',
   platformFonts: 'no protocol of WebKit names the fonts a text was drawn with',
   accessibilityTree: 'WebDriver has no accessibility tree',
   installability: 'WebKitGTK installs no web app, and WebDriver cannot ask whether Safari would',

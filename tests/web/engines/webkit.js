@@ -85,7 +85,13 @@ async function open({ width, height, dark, early }) {
   await resize({ width, height });
   return {
     errors: null, requests: null,
-    goto: (url) => session('POST', '/url', { url }),
+    // Early, once the new document is there: a script run before then may
+    // find its document gone.
+    async goto(url) {
+      await session('POST', '/url', { url });
+      while (early && !(await evaluate(`location.href === ${JSON.stringify(url)}`).catch(() => false)))
+        await new Promise((resolve) => setTimeout(resolve, 20));
+    },
     evaluate,
     click: (x, y, { button = 'left', count = 1 } = {}) => pointer([at(x, y), ...Array(count).fill([
       { type: 'pointerDown', button: buttons[button] }, { type: 'pointerUp', button: buttons[button] }]).flat()]),

@@ -15,14 +15,13 @@ void OptionButtonControl::Group(const std::vector<OptionButtonControl*>& options
 {
     const auto group = std::make_shared<const Members>(options);
     for (auto* option : options) option->group_ = group;
-    for (auto* option : options) option->Show();
 }
 
 void OptionButtonControl::SetValue(bool value)
 {
     if (!value) {
         checked_ = false;
-        for (auto* option : *group_) option->Show(); // the tab stop may move
+        ShowGroupAgain(); // the tab stop may move
         return;
     }
     if (checked_) return;
@@ -73,7 +72,7 @@ void OptionButtonControl::ShowGroupAgain()
 void OptionButtonControl::Select()
 {
     for (auto* option : *group_) option->checked_ = option == this;
-    for (auto* option : *group_) option->Show();
+    ShowGroupAgain();
 }
 
 void OptionButtonControl::Show()

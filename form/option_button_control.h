@@ -26,7 +26,8 @@ public:
     OptionButtonControl(const OptionButtonControl&) = delete;
     OptionButtonControl& operator=(const OptionButtonControl&) = delete;
 
-    // Makes `options`, one frame's in Index order, one group.
+    // Makes `options`, one frame's in Index order, one group, before any
+    // of them has a view.
     static void Group(const std::vector<OptionButtonControl*>& options);
 
     std::u16string Caption() const override { return caption_; }

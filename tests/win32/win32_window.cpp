@@ -118,6 +118,27 @@ void Win32Window::Pump()
     DeliverQueued(window.Handle());
 }
 
+std::u16string Win32Window::OutputText()
+{
+    std::u16string text = form.Text1(0).Text();
+    if (IsWindow(Output())) EXPECT_EQ(form::win32::WindowText(Output()), text) << "the box shows another text";
+    return text;
+}
+
+bool Win32Window::TypeSelected(form::Index index)
+{
+    const bool shown = SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    EXPECT_EQ(shown, form.Option1(index).Value()) << "Option1(" << index << ") shows another state";
+    return shown;
+}
+
+form::Index Win32Window::SelectedRow()
+{
+    const auto shown = static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0));
+    EXPECT_EQ(shown, form.List1(0).ListIndex()) << "the list shows another row";
+    return shown;
+}
+
 int Win32Window::OutputShows()
 {
     return watch_->shows;

@@ -43,7 +43,8 @@ public:
     // The second press may land elsewhere, as when the pointer moves in between.
     void DoubleClick(ControlId control, Point first, Point second);
 
-    std::u16string OutputText() override { return form.Text1(0).Text(); }
+    // What the handlers read, which the controls must show.
+    std::u16string OutputText() override;
     selection::ClickGuard Guard() override { return handlers.Guard(); }
     void Click(ControlId control, Point at, Button button = Button::Left) override;
     void DoubleClick(ControlId control, Point at) override { DoubleClick(control, at, at); }
@@ -76,11 +77,8 @@ public:
     }
     bool OutputOverflows() override;
     form::Index SelectedOption() override;
-    bool TypeSelected(form::Index index) override
-    {
-        return SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    form::Index SelectedRow() override { return static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0)); }
+    bool TypeSelected(form::Index index) override;
+    form::Index SelectedRow() override;
     bool IsOpen() override { return IsWindow(window.Handle()) != FALSE && IsWindowVisible(window.Handle()) != FALSE; }
     int ListClicks() override { return clicks.listClicks; }
     int OptionClicks() override { return clicks.optionClicks; }

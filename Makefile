@@ -93,7 +93,7 @@ bench: deps
 	@xvfb-run -a build-bench/bench/ribi_bench
 	@$(MAKE) --no-print-directory bench-web
 
-# The browser's figures: ribi.html in headless Chromium and Firefox, each beside a floor;
+# The browser's figures: ribi.html in Chromium, Firefox ESR and WebKitGTK, each beside a floor;
 # the target installs the npm modules it needs itself.
 bench-web: web
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web_bench

@@ -185,8 +185,9 @@ async function main() {
       const order = round % 2 ? [['floor', floorUrl], ['program', pageUrl]] : [['program', pageUrl], ['floor', floorUrl]];
       for (const [kind, url] of order) {
         // Each load from a blank page, as a pupil opens the file, with the
-        // program of the last one started and gone: neither its start nor
-        // its unloading slows the load timed.
+        // program of the last one started and gone (in this engine and, by
+        // the blank page after each pair, in the others): neither its start
+        // nor its unloading slows the load timed.
         await page.goto('about:blank');
         await page.goto(url);
         const paint = await call(page, firstPaint);

@@ -67,7 +67,10 @@ void ListBoxElement::ShowSelection(Index row)
 {
     const val shown = element_.call<val>("querySelector", val("[aria-selected=\"true\"]"));
     if (!shown.isNull()) shown.call<void>("setAttribute", val("aria-selected"), val("false"));
-    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
+    const bool chosen = row >= 0 && static_cast<std::size_t>(row) < rows_.size();
+    // Unchanged, the class is left alone, and so is the list's style.
+    element_["classList"].call<void>("toggle", val("ribi-chosen"), chosen);
+    if (!chosen) {
         element_.call<void>("removeAttribute", val("aria-activedescendant"));
         return;
     }

@@ -23,7 +23,6 @@ import re
 import subprocess
 import sys
 import tempfile
-import zlib
 from pathlib import Path
 
 LANDMARK = re.compile(r'<main id="ribi-page">.*</main>', flags=re.S)
@@ -36,9 +35,14 @@ def source_hash(text):
 
 
 def packed(data):
-    """Raw DEFLATE, as the page inflates it, in base64."""
-    deflate = zlib.compressobj(9, zlib.DEFLATED, -15)
-    return base64.b64encode(deflate.compress(data) + deflate.flush()).decode("ascii")
+    """Raw DEFLATE, as the page inflates it, in base64. Zopfli's is some 6 %
+    smaller than zlib's, and the page is painted the sooner for it."""
+    with tempfile.NamedTemporaryFile() as source:
+        source.write(data)
+        source.flush()
+        deflated = subprocess.run(["zopfli", "--deflate", "-c", source.name], stdout=subprocess.PIPE,
+                                  check=True).stdout
+    return base64.b64encode(deflated).decode("ascii")
 
 
 def blocks(page, tag):

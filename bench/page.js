@@ -206,9 +206,14 @@ async function main() {
   const answers = await clickAtOnceTimes();
 
   const cell = ([program, floor, mark = '']) => `${program.toFixed(2)} / ${floor.toFixed(2)} ms = ${(program / floor).toFixed(2)}${mark}`;
+  // A goal is judged on the ratio as printed, and only where the clock is
+  // fine: a press of a millisecond or two timed in whole milliseconds gives
+  // a ratio but no verdict.
   const goal = (figures, most) => {
-    const missed = Object.entries(figures).filter(([, [program, floor]]) => program / floor > most);
-    return `≤ ${most.toFixed(2)} ${missed.length ? `NOT met in ${missed.map(([name]) => engineNames[name]).join(', ')}` : 'met'}`;
+    const judged = Object.entries(figures).filter(([, [, , mark = '']]) => !mark);
+    const missed = judged.filter(([, [program, floor]]) => Number((program / floor).toFixed(2)) > most);
+    const unjudged = Object.keys(figures).length > judged.length ? ', * not judged' : '';
+    return `≤ ${most.toFixed(2)} ${missed.length ? `NOT met in ${missed.map(([name]) => engineNames[name]).join(', ')}` : 'met'}${unjudged}`;
   };
   const row = (figure, figures, most) => console.log(`| ${figure} | ${Object.keys(engines).map((name) =>
     (figures[name] ? cell(figures[name]) : '')).join(' | ')} | ${most ? goal(figures, most) : ''} |`);

@@ -12,6 +12,11 @@ const shown = async (page) => (await page.state()).species;
 const output = async (page) => (await page.state()).output;
 const focused = async (page) => (await page.state()).focused;
 const types = async (page) => (await page.state()).types;
+// Where a keyboard user sees the list's focus: the list itself, or the row
+// that draws it.
+const focusDrawnOn = (page) => page.run(() =>
+  [document.getElementById('List1_0'), ...document.querySelectorAll('#List1_0 > [role="option"]')]
+    .filter((e) => getComputedStyle(e).outlineStyle !== 'none').map((e) => e.id));
 
 test('list: a press on an item, even the selected one, shows it; right presses select nothing', (t) =>
   b.withPage(t, async (page) => {
@@ -99,6 +104,7 @@ test('keyboard: arrows, page keys and letters in the list show the species moved
   b.withPage(t, async (page) => {
     await page.key('Tab');
     await page.key('Tab');
+    assert.deepEqual(await focusDrawnOn(page), ['List1_0']); // no row chosen yet
     // Each output is announced before the next key: outputs that come
     // faster than that are announced as the last of them alone.
     const steps = [['ArrowDown', 0], ['ArrowDown', 1], ['ArrowUp', 0], ['ArrowUp', 0]]; // from no selection to the first; at the top, nothing
@@ -107,6 +113,7 @@ test('keyboard: arrows, page keys and letters in the list show the species moved
       assert.equal(await output(page), species[position], key);
       await page.expectAnnounced(Math.min(announced + 1, 3));
     }
+    assert.deepEqual(await focusDrawnOn(page), ['List1_0_0']);
     await page.key('End');
     assert.equal(await shown(page), species.length - 1);
     assert.equal(await output(page), species[species.length - 1]);

@@ -205,13 +205,14 @@ async function main() {
   for (const engine of Object.values(engines)) await engine.quit();
   const answers = await clickAtOnceTimes();
 
-  const cell = ([program, floor, mark = '']) => `${program.toFixed(2)} / ${floor.toFixed(2)} ms = ${(program / floor).toFixed(2)}${mark}`;
+  const ratio = (program, floor) => (program / floor).toFixed(2); // as printed, and as judged
+  const cell = ([program, floor, mark = '']) => `${program.toFixed(2)} / ${floor.toFixed(2)} ms = ${ratio(program, floor)}${mark}`;
   // A goal is judged on the ratio as printed, and only where the clock is
   // fine: a press of a millisecond or two timed in whole milliseconds gives
   // a ratio but no verdict.
   const goal = (figures, most) => {
     const judged = Object.entries(figures).filter(([, [, , mark = '']]) => !mark);
-    const missed = judged.filter(([, [program, floor]]) => Number((program / floor).toFixed(2)) > most);
+    const missed = judged.filter(([, [program, floor]]) => Number(ratio(program, floor)) > most);
     const unjudged = Object.keys(figures).length > judged.length ? ', * not judged' : '';
     return `≤ ${most.toFixed(2)} ${missed.length ? `NOT met in ${missed.map(([name]) => engineNames[name]).join(', ')}` : 'met'}${unjudged}`;
   };

@@ -108,7 +108,15 @@ async function open({ width, height, touch = false, dark = false, profile = fals
     },
     centre: (selector, x = 0.5, y = 0.5) => run(centreOf, selector, x, y),
     press: async (selector, options) => click(...(await page.centre(selector)), options),
-    touch: async (selector) => page.tap(...(await page.centre(selector))),
+    // A tap's mouse events may come after the driver's tap has returned
+    // (Firefox's do, on a busy machine): the tap is done once its click is.
+    async touch(selector) {
+      const at = await page.centre(selector);
+      await run(() => addEventListener('click', () => { window.tapped = true; }, { capture: true, once: true }));
+      await page.tap(...at);
+      await waitFor(() => window.tapped);
+      await run(() => { delete window.tapped; });
+    },
     clickSpecies: (position, options) => page.press(`#List1_0_${position}`, options),
     clickType: (index, options) => page.press(`#Option1_${index}`, options),
     focus: (selector) => run((s) => document.querySelector(s).focus(), selector),

@@ -60,7 +60,15 @@ esac
 
 echo "ribi: installing$missing"
 export DEBIAN_FRONTEND=noninteractive
-$as_root apt-get update -qq
+# A mirror in the middle of a sync serves index files that do not match:
+# that passes within a minute or two, so the update is tried again.
+tries=0
+until $as_root apt-get update -qq; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 4 ] || exit 1
+    echo "ribi: the package lists could not all be read; trying again in 30 s" >&2
+    sleep 30
+done
 # A fresh machine may still be running its own updates: wait for them.
 # shellcheck disable=SC2086
 $as_root apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 $missing

@@ -60,14 +60,15 @@ esac
 
 echo "ribi: installing$missing"
 export DEBIAN_FRONTEND=noninteractive
-# A mirror in the middle of a sync serves index files that do not match:
-# that passes within a minute or two, so the update is tried again.
-tries=0
+# A mirror in the middle of a sync serves index files that do not match,
+# for a minute or two: the update is tried again, and then the lists that
+# were read are used; the install itself says whether they were enough.
+tries=1
 until $as_root apt-get update -qq; do
+    [ "$tries" -lt 3 ] || { echo "ribi: some package lists could not be read; going on with those that were" >&2; break; }
     tries=$((tries + 1))
-    [ "$tries" -lt 4 ] || exit 1
-    echo "ribi: the package lists could not all be read; trying again in 30 s" >&2
-    sleep 30
+    echo "ribi: the package lists could not all be read; trying again in 20 s" >&2
+    sleep 20
 done
 # A fresh machine may still be running its own updates: wait for them.
 # shellcheck disable=SC2086

@@ -31,9 +31,11 @@ target_link_libraries(ribi_web PUBLIC ribi_core)
 # forbid eval.
 add_executable(ribi_program window/main_web.cpp)
 target_link_libraries(ribi_program PRIVATE ribi_web)
-set_target_properties(ribi_program PROPERTIES OUTPUT_NAME ribi SUFFIX .js)
+set_target_properties(ribi_program PROPERTIES OUTPUT_NAME ribi SUFFIX .js
+                      LINK_DEPENDS ${PROJECT_SOURCE_DIR}/form/web/dom.js)
+# The page's objects are reached through the few functions of dom.js.
 target_link_options(ribi_program PRIVATE
-  --bind
+  --js-library ${PROJECT_SOURCE_DIR}/form/web/dom.js
   -sDYNAMIC_EXECUTION=0
   -sENVIRONMENT=web
   -sINCOMING_MODULE_JS_API=instantiateWasm

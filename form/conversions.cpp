@@ -1,11 +1,9 @@
 #include "form/conversions.h"
 
 #include "form/control_error.h"
+#include "form/nearest_double.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -66,46 +64,10 @@ std::string LeadingNumber(std::u16string_view text, std::size_t& consumed)
     return ascii;
 }
 
-// The same number with the decimal point taken out and the exponent moved
-// to match ("-12.5e-3" is "-125e-4"): strtod reads that alike in every locale.
-std::string WithoutDecimalPoint(const std::string& ascii)
+// The nearest double; one too large for a double is a failure.
+double Parse(const std::string& ascii)
 {
-    constexpr long long kFarBeyondAnyDouble = 1'000'000'000'000;
-    const auto e = ascii.find('e');
-    std::string digits = ascii.substr(0, e);
-    long long exponent = 0;
-    if (e != std::string::npos) {
-        const bool negative = ascii[e + 1] == '-';
-        for (std::size_t i = e + (negative ? 2 : 1); i < ascii.size(); ++i)
-            exponent = std::min(exponent * 10 + (ascii[i] - '0'), kFarBeyondAnyDouble);
-        if (negative) exponent = -exponent;
-    }
-    if (const auto point = digits.find('.'); point != std::string::npos) {
-        exponent -= static_cast<long long>(digits.size() - point - 1);
-        digits.erase(point, 1);
-    }
-    return digits + 'e' + std::to_string(exponent);
-}
-
-template <typename Real>
-concept FromCharsReads = requires(const char* text, Real& value)
-{
-    std::from_chars(text, text, value);
-};
-
-// from_chars is exact and ignores the locale. Where the library has none for
-// floating point (LLVM 14's libc++, the browser build's), strtod over the
-// same digits rounds just as exactly; it also settles what from_chars
-// leaves out of range: a value too small for a double is 0, a huge one
-// overflows.
-template <typename Real> Real Parse(const std::string& ascii)
-{
-    Real value = 0;
-    if constexpr (FromCharsReads<Real>) {
-        const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-        if (result.ec != std::errc::result_out_of_range) return value;
-    }
-    value = std::strtod(WithoutDecimalPoint(ascii).c_str(), nullptr);
+    const double value = NearestDouble(ascii);
     if (std::isinf(value)) throw ControlError("conversion of a text to a number: overflow");
     return value;
 }
@@ -122,7 +84,7 @@ double TextToNumber(std::u16string_view text)
 {
     std::size_t consumed = 0;
     const std::string ascii = LeadingNumber(TrimLeadingBlanks(text), consumed);
-    return consumed == 0 ? 0.0 : Parse<double>(ascii);
+    return consumed == 0 ? 0.0 : Parse(ascii);
 }
 
 Index ToIndex(double value)
@@ -130,7 +92,7 @@ Index ToIndex(double value)
     if (std::isnan(value)) throw ControlError("conversion of NaN to an index");
     const double rounded = std::nearbyint(value); // the default mode rounds halves to even
     if (rounded < std::numeric_limits<Index>::min() || rounded > std::numeric_limits<Index>::max())
-        throw ControlError("conversion of " + std::to_string(value) + " to an index: overflow");
+        throw ControlError("conversion of a number to an index: outside -32768..32767");
     return static_cast<Index>(rounded);
 }
 
@@ -141,7 +103,7 @@ Index ToIndex(std::u16string_view text)
     std::size_t consumed = 0;
     const std::string ascii = LeadingNumber(text, consumed);
     if (consumed == 0 || consumed != text.size()) throw ControlError("conversion of a text to an index: not a number");
-    return ToIndex(Parse<double>(ascii));
+    return ToIndex(Parse(ascii));
 }
 
 bool NumericEqual(const Number& a, const Number& b)

@@ -28,8 +28,8 @@ TEST(Conversions, TextToNumberTakesTheLeadingDecimalNumber)
     EXPECT_EQ(TextToNumber(u"１"), 0.0); // only ASCII digits count
 }
 
-// The nearest double, whichever library converts; the browser build's has
-// no from_chars for double and takes another path to the same results.
+// The nearest double, whichever converts: the desktops' C++ library or the
+// page's host.
 TEST(Conversions, TextToNumberGivesTheNearestDouble)
 {
     EXPECT_EQ(TextToNumber(u"0.1"), 0.1);

@@ -3,11 +3,10 @@
 // where the page holds none) and lives as long as the page.
 
 #include "form/form.h"
+#include "form/web/dom.h"
 #include "form/web/web_form.h"
 #include "selection/handlers.h"
 #include "window/main_form.h"
-
-#include <emscripten/val.h>
 
 #include <string>
 #include <string_view>
@@ -18,16 +17,13 @@ namespace {
 // A handler's line, in the browser's console.
 class Console final : public selection::Diagnostics {
 public:
-    void Line(std::string_view line) override
-    {
-        emscripten::val::global("console").call<void>("error", std::string(line));
-    }
+    void Line(std::string_view line) override { ribi_console_error(std::string(line).c_str()); }
 };
 
 class MainWindow {
 public:
     MainWindow()
-        : form_(MainFormDescription()), window_(form_, emscripten::val::global("document")["body"]),
+        : form_(MainFormDescription()), window_(form_, form::web::Js::Document().Get("body")),
           handlers_(form_, diagnostics_)
     {
         form_.Connect(&handlers_);

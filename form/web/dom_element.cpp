@@ -1,45 +1,47 @@
 #include "form/web/dom_element.h"
 
-#include "form/web/web_text.h"
-
 namespace ribi::form::web {
+namespace {
 
-using emscripten::val;
-
-val AppendElement(const val& parent, const char* tag)
+// Digits of a number that is not negative; the page needs no other.
+std::u16string Decimal(int number)
 {
-    val element = val::global("document").call<val>("createElement", val(tag));
-    parent.call<void>("appendChild", element);
-    return element;
+    std::u16string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + number % 10));
+        number /= 10;
+    } while (number > 0);
+    return digits;
 }
 
-PageElement ObtainElement(const val& parent, const char* tag, std::u16string_view id)
+} // namespace
+
+PageElement ObtainElement(const Js& parent, const char* tag, std::u16string_view id)
 {
-    val element = val::global("document").call<val>("getElementById", ToJs(id));
-    if (!element.isNull()) return {element, false};
+    Js element(ribi_dom_by_id(id.data(), static_cast<int>(id.size())));
+    if (!element.IsNull()) return {std::move(element), false};
     element = AppendElement(parent, tag);
-    element.set("id", ToJs(id));
-    return {element, true};
+    element.Set("id", id);
+    return {std::move(element), true};
 }
 
-std::string CssPixels(int pixels)
+std::u16string CssPixels(int pixels)
 {
-    return std::to_string(pixels) + "px";
+    return Decimal(pixels) + u"px";
 }
 
-void Place(const val& element, const TwipsRect& bounds)
+void Place(const Js& element, const TwipsRect& bounds)
 {
-    val style = element["style"];
-    style.set("left", CssPixels(TwipsToPixels(bounds.left)));
-    style.set("top", CssPixels(TwipsToPixels(bounds.top)));
-    style.set("width", CssPixels(TwipsToPixels(bounds.width)));
-    style.set("height", CssPixels(TwipsToPixels(bounds.height)));
+    const Js style = element.Get("style");
+    style.Set("left", CssPixels(TwipsToPixels(bounds.left)));
+    style.Set("top", CssPixels(TwipsToPixels(bounds.top)));
+    style.Set("width", CssPixels(TwipsToPixels(bounds.width)));
+    style.Set("height", CssPixels(TwipsToPixels(bounds.height)));
 }
 
-std::string CssColour(Colour colour)
+std::u16string CssColour(Colour colour)
 {
-    return "rgb(" + std::to_string(colour.Red()) + "," + std::to_string(colour.Green()) + "," +
-           std::to_string(colour.Blue()) + ")";
+    return u"rgb(" + Decimal(colour.Red()) + u"," + Decimal(colour.Green()) + u"," + Decimal(colour.Blue()) + u")";
 }
 
 } // namespace ribi::form::web

@@ -4,32 +4,34 @@
 // pixels.
 
 #include "form/form_description.h"
-
-#include <emscripten/val.h>
+#include "form/web/dom.h"
 
 #include <string>
 #include <string_view>
 
 namespace ribi::form::web {
 
-// A new element `tag` appended to `parent`.
-emscripten::val AppendElement(const emscripten::val& parent, const char* tag);
-
 // The element with `id`: the one the page holds already (the window drawn
 // into the page when it was built), or else a new element `tag` with that
 // id appended to `parent`. Only a new one needs filling.
 struct PageElement {
-    emscripten::val element;
+    Js element;
     bool created;
 };
-PageElement ObtainElement(const emscripten::val& parent, const char* tag, std::u16string_view id);
+PageElement ObtainElement(const Js& parent, const char* tag, std::u16string_view id);
+
+// A new element `tag` appended to `parent`.
+inline Js AppendElement(const Js& parent, const char* tag)
+{
+    return Js(ribi_dom_create(parent.Slot(), tag));
+}
 
 // A length in CSS pixels: "12px".
-std::string CssPixels(int pixels);
+std::u16string CssPixels(int pixels);
 
 // Absolute place and size: twips / 15 CSS pixels at scale 1.
-void Place(const emscripten::val& element, const TwipsRect& bounds);
+void Place(const Js& element, const TwipsRect& bounds);
 
-std::string CssColour(Colour colour);
+std::u16string CssColour(Colour colour);
 
 } // namespace ribi::form::web

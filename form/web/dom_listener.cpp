@@ -1,60 +1,42 @@
 #include "form/web/dom_listener.h"
 
-#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 
-#include <cstdint>
+extern "C" EMSCRIPTEN_KEEPALIVE void ribi_dom_dispatch(std::uintptr_t listener, bool fromEvent)
+{
+    reinterpret_cast<ribi::form::web::DomListener*>(listener)->HandleEvent(fromEvent);
+}
 
 namespace ribi::form::web {
 
-using emscripten::val;
-
-namespace {
-
-constexpr char kDispatch[] = "ribiDomEvent";
-
-void Dispatch(std::uintptr_t listener, const val& event)
-{
-    reinterpret_cast<DomListener*>(listener)->HandleEvent(event);
-}
-
-EMSCRIPTEN_BINDINGS(ribi_dom_listener)
-{
-    emscripten::function(kDispatch, &Dispatch);
-}
-
-} // namespace
-
-DomListener::DomListener(std::function<void(const val&)> handle)
-    : handle_(std::move(handle)), function_(val::module_property(kDispatch).call<val>(
-                                      "bind", val::null(), val(reinterpret_cast<std::uintptr_t>(this))))
+DomListener::DomListener(std::function<void()> handle)
+    : handle_(std::move(handle)), function_(ribi_dom_listener(reinterpret_cast<std::uintptr_t>(this)))
 {
 }
 
 DomListener::~DomListener()
 {
-    for (const auto& subscription : subscriptions_)
-        subscription.target.call<void>("removeEventListener", val(subscription.type), function_);
+    for (const auto& [target, type] : subscriptions_) ribi_dom_listen(target.Slot(), type, function_.Slot(), false);
     CancelCall();
 }
 
-void DomListener::ListenTo(const val& target, const char* type)
+void DomListener::ListenTo(const Js& target, const char* type)
 {
-    target.call<void>("addEventListener", val(type), function_);
-    subscriptions_.push_back({target, type});
+    ribi_dom_listen(target.Slot(), type, function_.Slot(), true);
+    subscriptions_.emplace_back(target.Copy(), type);
 }
 
 void DomListener::CallSoon(int milliseconds)
 {
     CancelCall();
-    // The function takes an event, so it is given one: undefined.
-    pendingCall_ = val::global("window").call<val>("setTimeout", function_, milliseconds, val::undefined());
+    pendingCall_ = ribi_dom_call_soon(function_.Slot(), milliseconds);
 }
 
 void DomListener::CancelCall()
 {
-    if (pendingCall_.isUndefined()) return;
-    val::global("window").call<void>("clearTimeout", pendingCall_);
-    pendingCall_ = val::undefined();
+    if (pendingCall_ == 0) return;
+    Js::Window().Call("clearTimeout", pendingCall_);
+    pendingCall_ = 0;
 }
 
 } // namespace ribi::form::web

@@ -2,15 +2,13 @@
 
 #include "form/form_plan.h"
 #include "form/web/dom_element.h"
-#include "form/web/web_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 
 namespace ribi::form::web {
-
-using emscripten::val;
 
 namespace {
 
@@ -22,37 +20,35 @@ constexpr int kScrollStepMilliseconds = 100;
 
 } // namespace
 
-ListBoxElement::ListBoxElement(val element, bool drawn, ListBoxControl& list)
-    : element_(std::move(element)), list_(list), mouseDown_([this](const val& e) { MouseDown(e); }),
-      mouseMove_([this](const val& e) { MouseMove(e); }), mouseUp_([this](const val& e) { MouseUp(e); }),
-      keyDown_([this](const val& e) { KeyDown(e); }), blur_([this](const val&) {
+ListBoxElement::ListBoxElement(Js element, bool drawn, ListBoxControl& list)
+    : element_(std::move(element)), id_(element_.Text("id")), list_(list), mouseDown_([this] { MouseDown(); }),
+      mouseMove_([this] { MouseMove(); }), mouseUp_([this] { MouseUp(); }), keyDown_([this] { KeyDown(); }),
+      blur_([this] {
           list_.Cancelled();
           PressEnded();
       }),
-      step_([this](const val&) { FollowPointer(); })
+      step_([this] { FollowPointer(); })
 {
     if (!drawn) {
-        element_.call<void>("setAttribute", val("role"), val("listbox"));
-        element_["classList"].call<void>("add", val("ribi-list"));
-        element_.set("tabIndex", 0);
+        element_.SetAttribute("role", u"listbox");
+        element_.SetClass("ribi-list");
+        element_.Set("tabIndex", 0);
     }
-    const std::u16string id = FromJs(element_["id"]);
     for (Index position = 0; position < list_.ListCount(); ++position) {
-        PageElement row = ObtainElement(element_, "div", ElementId(id, position));
+        PageElement row = ObtainElement(element_, "div", ElementId(id_, position));
         if (row.created) {
-            row.element.call<void>("setAttribute", val("role"), val("option"));
-            row.element.call<void>("setAttribute", val("aria-selected"), val("false"));
-            row.element.set("textContent", ToJs(list_.List(position)));
+            row.element.SetAttribute("role", u"option");
+            row.element.SetAttribute("aria-selected", u"false");
+            row.element.Set("textContent", list_.List(position));
         }
-        row.element.set(kPositionProperty, position);
-        rows_.push_back(row.element);
+        row.element.Set(kPositionProperty, position);
+        rows_.push_back(std::move(row.element));
     }
     mouseDown_.ListenTo(element_, "mousedown");
     // A drag goes on and ends anywhere on the page. (Listening only while
     // the button is held would cost each click more than a move costs.)
-    const val document = val::global("document");
-    mouseMove_.ListenTo(document, "mousemove");
-    mouseUp_.ListenTo(document, "mouseup");
+    mouseMove_.ListenTo(Js::Document(), "mousemove");
+    mouseUp_.ListenTo(Js::Document(), "mouseup");
     keyDown_.ListenTo(element_, "keydown");
     blur_.ListenTo(element_, "blur");
     list_.Attach(this);
@@ -65,51 +61,55 @@ ListBoxElement::~ListBoxElement()
 
 void ListBoxElement::ShowSelection(Index row)
 {
-    const val shown = element_.call<val>("querySelector", val("[aria-selected=\"true\"]"));
-    if (!shown.isNull()) shown.call<void>("setAttribute", val("aria-selected"), val("false"));
-    const bool chosen = row >= 0 && static_cast<std::size_t>(row) < rows_.size();
+    const auto at = [this](Index r) -> const Js& { return rows_[static_cast<std::size_t>(r)]; };
+    const auto isRow = [this](Index r) { return r >= 0 && static_cast<std::size_t>(r) < rows_.size(); };
+    if (isRow(shown_)) at(shown_).SetAttribute("aria-selected", u"false");
+    const bool chosen = isRow(row);
+    shown_ = chosen ? row : Index{-1};
     // Unchanged, the class is left alone, and so is the list's style.
-    element_["classList"].call<void>("toggle", val("ribi-chosen"), chosen);
+    element_.SetClass("ribi-chosen", chosen);
     if (!chosen) {
-        element_.call<void>("removeAttribute", val("aria-activedescendant"));
+        element_.RemoveAttribute("aria-activedescendant");
         return;
     }
-    const val& selected = rows_[static_cast<std::size_t>(row)];
-    selected.call<void>("setAttribute", val("aria-selected"), val("true"));
-    element_.call<void>("setAttribute", val("aria-activedescendant"), selected["id"]);
+    at(row).SetAttribute("aria-selected", u"true");
+    element_.SetAttribute("aria-activedescendant", ElementId(id_, row));
 }
 
-Index ListBoxElement::RowOf(const val& event)
+Index ListBoxElement::RowOfEvent()
 {
-    const val position = event["target"][kPositionProperty];
-    return position.isNumber() ? position.as<Index>() : Index{-1};
+    const Js target = Js::Event().Get("target");
+    const double position = target.IsNull() ? NAN : target.Number(kPositionProperty);
+    return std::isnan(position) ? Index{-1} : static_cast<Index>(position);
 }
 
-void ListBoxElement::MouseDown(const val& event)
+void ListBoxElement::MouseDown()
 {
-    if (event["button"].as<int>() != kLeftButton) return; // a right or middle press selects nothing
-    if (event["detail"].as<int>() == 2)
-        list_.SecondPress(RowOf(event));
+    const Js event = Js::Event();
+    if (event.Int("button") != kLeftButton) return; // a right or middle press selects nothing
+    if (event.Int("detail") == 2)
+        list_.SecondPress(RowOfEvent());
     else
-        list_.Press(RowOf(event));
-    if (list_.Pressed()) pointerY_ = event["clientY"].as<double>();
+        list_.Press(RowOfEvent());
+    if (list_.Pressed()) pointerY_ = event.Number("clientY");
 }
 
-void ListBoxElement::MouseMove(const val& event)
+void ListBoxElement::MouseMove()
 {
     if (!list_.Pressed()) return;
-    if ((event["buttons"].as<int>() & kLeftButtonHeld) == 0) {
+    const Js event = Js::Event();
+    if ((event.Int("buttons") & kLeftButtonHeld) == 0) {
         list_.Cancelled(); // released where the page did not see it
         PressEnded();
         return;
     }
-    pointerY_ = event["clientY"].as<double>();
+    pointerY_ = event.Number("clientY");
     FollowPointer();
 }
 
-void ListBoxElement::MouseUp(const val& event)
+void ListBoxElement::MouseUp()
 {
-    if (event["button"].as<int>() != kLeftButton) return;
+    if (Js::Event().Int("button") != kLeftButton) return;
     list_.Release();
     PressEnded();
 }
@@ -123,10 +123,9 @@ void ListBoxElement::FollowPointer()
 {
     if (!list_.Pressed() || rows_.empty()) return;
     const int rowHeight = RowHeight();
-    const double top =
-        element_.call<val>("getBoundingClientRect")["top"].as<double>() + element_["clientTop"].as<int>();
-    const int height = element_["clientHeight"].as<int>();
-    int scroll = element_["scrollTop"].as<int>();
+    const double top = ribi_dom_top(element_.Slot()) + element_.Int("clientTop");
+    const int height = element_.Int("clientHeight");
+    int scroll = element_.Int("scrollTop");
     const double y = pointerY_ - top;
     if (y >= 0 && y < height) {
         step_.CancelCall();
@@ -135,8 +134,8 @@ void ListBoxElement::FollowPointer()
     }
     if (step_.CallPending()) return; // the next row comes when the step is due
     const bool up = y < 0;
-    element_.set("scrollTop", std::max(0, scroll + (up ? -rowHeight : rowHeight)));
-    scroll = element_["scrollTop"].as<int>(); // as far as the list goes
+    element_.Set("scrollTop", std::max(0, scroll + (up ? -rowHeight : rowHeight)));
+    scroll = element_.Int("scrollTop"); // as far as the list goes
     const int edge = up ? (scroll + rowHeight - 1) / rowHeight : (scroll + height) / rowHeight - 1;
     list_.Move(static_cast<Index>(std::clamp(edge, 0, list_.ListCount() - 1)));
     step_.CallSoon(kScrollStepMilliseconds);
@@ -145,29 +144,30 @@ void ListBoxElement::FollowPointer()
 // The row an arrow, page or end key moves to; from no selection, Down and
 // Up both start at the first row. A letter moves to the next name that
 // starts with it, round the list.
-Index ListBoxElement::KeyTarget(const val& event) const
+Index ListBoxElement::KeyTarget() const
 {
-    const std::string key = event["key"].as<std::string>();
+    const Js event = Js::Event();
+    const std::u16string key = event.Text("key");
     const int count = list_.ListCount();
     const int from = list_.ListIndex();
-    const auto page = [this] { return std::max(1, element_["clientHeight"].as<int>() / RowHeight() - 1); };
+    const auto page = [this] { return std::max(1, element_.Int("clientHeight") / RowHeight() - 1); };
     std::optional<int> to;
-    if (key == "ArrowDown")
+    if (key == u"ArrowDown")
         to = from + 1;
-    else if (key == "ArrowUp")
+    else if (key == u"ArrowUp")
         to = from < 0 ? 0 : from - 1;
-    else if (key == "PageDown")
+    else if (key == u"PageDown")
         to = from < 0 ? 0 : from + page();
-    else if (key == "PageUp")
+    else if (key == u"PageUp")
         to = from - page();
-    else if (key == "Home")
+    else if (key == u"Home")
         to = 0;
-    else if (key == "End")
+    else if (key == u"End")
         to = count - 1;
     if (to) return static_cast<Index>(std::clamp(*to, 0, count - 1));
 
-    const std::u16string letter = FromJs(event["key"].call<val>("toLowerCase"));
-    if (letter.size() != 1 || event["ctrlKey"].as<bool>()) return -1;
+    const std::u16string letter = event.Text("key", true);
+    if (letter.size() != 1 || event.Flag("ctrlKey")) return -1;
     for (int step = 1; step <= count; ++step) {
         const auto at = static_cast<Index>((from + step + count) % count);
         const std::u16string name = list_.List(at);
@@ -176,12 +176,13 @@ Index ListBoxElement::KeyTarget(const val& event) const
     return -1;
 }
 
-void ListBoxElement::KeyDown(const val& event)
+void ListBoxElement::KeyDown()
 {
-    if (list_.ListCount() == 0 || event["altKey"].as<bool>() || event["metaKey"].as<bool>()) return;
-    const Index target = KeyTarget(event);
+    const Js event = Js::Event();
+    if (list_.ListCount() == 0 || event.Flag("altKey") || event.Flag("metaKey")) return;
+    const Index target = KeyTarget();
     if (target < 0) return;
-    event.call<void>("preventDefault");
+    event.Call("preventDefault");
     if (target == list_.ListIndex()) return;
     // Scrolled before the Click, whose output would have to be laid out first.
     ScrollIntoView(target);
@@ -193,19 +194,19 @@ void ListBoxElement::KeyDown(const val& event)
 void ListBoxElement::ScrollIntoView(Index row)
 {
     const int rowHeight = RowHeight();
-    const int top = rows_[static_cast<std::size_t>(row)]["offsetTop"].as<int>();
-    const int scroll = element_["scrollTop"].as<int>();
-    const int height = element_["clientHeight"].as<int>();
+    const int top = rows_[static_cast<std::size_t>(row)].Int("offsetTop");
+    const int scroll = element_.Int("scrollTop");
+    const int height = element_.Int("clientHeight");
     const int wholeRows = std::max(1, height / rowHeight);
     if (top < scroll)
-        element_.set("scrollTop", top);
+        element_.Set("scrollTop", top);
     else if (top + rowHeight > scroll + height)
-        element_.set("scrollTop", top - (wholeRows - 1) * rowHeight);
+        element_.Set("scrollTop", top - (wholeRows - 1) * rowHeight);
 }
 
 int ListBoxElement::RowHeight() const
 {
-    return rows_.empty() ? 1 : std::max(1, rows_.front()["offsetHeight"].as<int>());
+    return rows_.empty() ? 1 : std::max(1, rows_.front().Int("offsetHeight"));
 }
 
 } // namespace ribi::form::web

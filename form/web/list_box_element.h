@@ -10,8 +10,7 @@
 #include "form/views.h"
 #include "form/web/dom_listener.h"
 
-#include <emscripten/val.h>
-
+#include <string>
 #include <vector>
 
 namespace ribi::form::web {
@@ -20,7 +19,7 @@ class ListBoxElement final : public ListBoxView {
 public:
     // Fills `element` with the rows of `list`, or takes them over where
     // the page holds them `drawn` already. `list` must outlive the view.
-    ListBoxElement(emscripten::val element, bool drawn, ListBoxControl& list);
+    ListBoxElement(Js element, bool drawn, ListBoxControl& list);
     ~ListBoxElement() override;
     ListBoxElement(const ListBoxElement&) = delete;
     ListBoxElement& operator=(const ListBoxElement&) = delete;
@@ -28,27 +27,29 @@ public:
     void ShowSelection(Index row) override;
 
 private:
-    void MouseDown(const emscripten::val& event);
-    void MouseMove(const emscripten::val& event);
-    void MouseUp(const emscripten::val& event);
-    void KeyDown(const emscripten::val& event);
+    void MouseDown();
+    void MouseMove();
+    void MouseUp();
+    void KeyDown();
     void PressEnded();
 
-    // The row whose element `event` is on, -1 for none.
-    static Index RowOf(const emscripten::val& event);
+    // The row whose element the event is on, -1 for none.
+    static Index RowOfEvent();
     // The selection follows the held pointer: to the row at its height,
     // or, beyond the top or bottom of the rows, to the row at that edge,
     // the list scrolled a row towards it, and again while it stays there.
     void FollowPointer();
-    // The row a key moves to, or -1 for a key the list does not take.
-    Index KeyTarget(const emscripten::val& event) const;
+    // The row the event's key moves to, or -1 for a key the list does not take.
+    Index KeyTarget() const;
     // The list scrolled by whole rows so that `row` is shown.
     void ScrollIntoView(Index row);
     int RowHeight() const;
 
-    emscripten::val element_;
+    Js element_;
+    std::u16string id_; // the rows' ids are made of it
     ListBoxControl& list_;
-    std::vector<emscripten::val> rows_;
+    std::vector<Js> rows_;
+    Index shown_ = -1;    // the row shown selected
     double pointerY_ = 0; // of the press's pointer, in the viewport
     DomListener mouseDown_;
     DomListener mouseMove_;

@@ -6,43 +6,41 @@
 
 namespace ribi::form::web {
 
-using emscripten::val;
-
 namespace {
 
-val Region(const val& parent, char16_t number)
+Js Region(const Js& parent, char16_t number)
 {
-    const PageElement region = ObtainElement(parent, "div", std::u16string(u"ribi-announcement-") + number);
+    PageElement region = ObtainElement(parent, "div", std::u16string(u"ribi-announcement-") + number);
     if (region.created) {
-        region.element.call<void>("setAttribute", val("role"), val("status"));
-        region.element.call<void>("setAttribute", val("aria-live"), val("polite"));
-        region.element.call<void>("setAttribute", val("aria-atomic"), val("true"));
-        region.element["classList"].call<void>("add", val("ribi-announcement"));
+        region.element.SetAttribute("role", u"status");
+        region.element.SetAttribute("aria-live", u"polite");
+        region.element.SetAttribute("aria-atomic", u"true");
+        region.element.SetClass("ribi-announcement");
     }
-    return region.element;
+    return std::move(region.element);
 }
 
 } // namespace
 
-LiveAnnouncer::LiveAnnouncer(const val& parent)
-    : regions_{Region(parent, u'0'), Region(parent, u'1')}, write_([this](const val&) { Write(); })
+LiveAnnouncer::LiveAnnouncer(const Js& parent)
+    : regions_{Region(parent, u'0'), Region(parent, u'1')}, write_([this] { Write(); })
 {
 }
 
-void LiveAnnouncer::Announce(const val& text)
+void LiveAnnouncer::Announce(std::u16string_view text)
 {
-    const bool scheduled = !pending_.isUndefined();
-    pending_ = text;
-    if (!scheduled) write_.CallSoon();
+    pending_.assign(text);
+    if (!due_) write_.CallSoon();
+    due_ = true;
 }
 
 void LiveAnnouncer::Write()
 {
-    if (pending_.isUndefined()) return;
-    regions_[next_].set("textContent", pending_);
+    if (!due_) return;
+    regions_[next_].Set("textContent", pending_);
     next_ = (next_ + 1) % regions_.size();
-    regions_[next_].set("textContent", val(""));
-    pending_ = val::undefined();
+    regions_[next_].Set("textContent", u"");
+    due_ = false;
 }
 
 } // namespace ribi::form::web

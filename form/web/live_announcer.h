@@ -9,28 +9,28 @@
 
 #include "form/web/dom_listener.h"
 
-#include <emscripten/val.h>
-
 #include <array>
+#include <string>
+#include <string_view>
 
 namespace ribi::form::web {
 
 class LiveAnnouncer {
 public:
     // The regions go into `parent`, unless the page holds them already.
-    explicit LiveAnnouncer(const emscripten::val& parent);
+    explicit LiveAnnouncer(const Js& parent);
     LiveAnnouncer(const LiveAnnouncer&) = delete;
     LiveAnnouncer& operator=(const LiveAnnouncer&) = delete;
 
-    // `text`, a string, is announced.
-    void Announce(const emscripten::val& text);
+    void Announce(std::u16string_view text);
 
 private:
     void Write();
 
-    std::array<emscripten::val, 2> regions_;
+    std::array<Js, 2> regions_;
     std::size_t next_ = 0;
-    emscripten::val pending_ = emscripten::val::undefined(); // a string while one is due
+    std::u16string pending_;
+    bool due_ = false; // pending_ is to be written
     DomListener write_;
 };
 

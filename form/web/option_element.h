@@ -9,8 +9,6 @@
 #include "form/views.h"
 #include "form/web/dom_listener.h"
 
-#include <emscripten/val.h>
-
 #include <string_view>
 
 namespace ribi::form::web {
@@ -20,7 +18,7 @@ public:
     // Fills `label` with a radio input of group `group` and the caption of
     // `option`, or takes over the input where the page holds the label
     // `drawn` already. `option` must outlive the view.
-    OptionElement(const emscripten::val& label, bool drawn, std::u16string_view group, OptionButtonControl& option);
+    OptionElement(const Js& label, bool drawn, std::u16string_view group, OptionButtonControl& option);
     ~OptionElement() override;
     OptionElement(const OptionElement&) = delete;
     OptionElement& operator=(const OptionElement&) = delete;
@@ -30,9 +28,9 @@ public:
     void TakeFocus() override;
 
 private:
-    void KeyDown(const emscripten::val& event);
+    void KeyDown();
 
-    emscripten::val input_;
+    Js input_;
     OptionButtonControl& option_;
     DomListener click_;
     DomListener keyDown_;

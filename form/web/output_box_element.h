@@ -10,8 +10,6 @@
 #include "form/web/dom_listener.h"
 #include "form/web/live_announcer.h"
 
-#include <emscripten/val.h>
-
 #include <string>
 #include <string_view>
 
@@ -22,7 +20,7 @@ public:
     // Shows `box` in `textarea`, which a page `drawn` with the window holds
     // it in already, perhaps typed into since; a new one is given its
     // text. `box` and `announcer` must outlive the view.
-    OutputBoxElement(emscripten::val textarea, bool drawn, TextBoxControl& box, LiveAnnouncer& announcer);
+    OutputBoxElement(Js textarea, bool drawn, TextBoxControl& box, LiveAnnouncer& announcer);
     ~OutputBoxElement() override;
     OutputBoxElement(const OutputBoxElement&) = delete;
     OutputBoxElement& operator=(const OutputBoxElement&) = delete;
@@ -31,7 +29,7 @@ public:
     std::u16string TypedText() const override;
 
 private:
-    emscripten::val textarea_;
+    Js textarea_;
     TextBoxControl& box_;
     LiveAnnouncer& announcer_;
     DomListener input_;

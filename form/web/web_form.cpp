@@ -1,12 +1,8 @@
 #include "form/web/web_form.h"
 
-#include "form/web/web_text.h"
-
 #include <string>
 
 namespace ribi::form::web {
-
-using emscripten::val;
 
 namespace {
 
@@ -56,28 +52,28 @@ const char* TagOf(const FormPlan& plan, Position position)
     return "div";
 }
 
-void FillWindow(const val& form, const FormDescription& description)
+void FillWindow(const Js& form, const FormDescription& description)
 {
-    val document = val::global("document");
-    document.set("title", ToJs(TitleKeepingBlanks(description.title)));
-    document["documentElement"].set("lang", val("bg")); // for the screen reader's voice
-    form["classList"].call<void>("add", val("ribi-form"));
-    form.call<void>("setAttribute", val("aria-busy"), val("true"));
-    val style = form["style"];
-    style.set("width", CssPixels(TwipsToPixels(description.clientWidth)));
-    style.set("height", CssPixels(TwipsToPixels(description.clientHeight)));
-    style.set("backgroundColor", CssColour(description.background));
-    style.set("fontFamily", ToJs(CssFont(description.font)));
-    style.set("fontSize", CssPixels(description.font.pointSize * kCssPixelsPerInch / kPointsPerInch));
-    style.set("fontWeight", description.font.weight);
+    const Js document = Js::Document();
+    document.Set("title", TitleKeepingBlanks(description.title));
+    document.Get("documentElement").Set("lang", u"bg"); // for the screen reader's voice
+    form.SetClass("ribi-form");
+    form.SetAttribute("aria-busy", u"true");
+    const Js style = form.Get("style");
+    style.Set("width", CssPixels(TwipsToPixels(description.clientWidth)));
+    style.Set("height", CssPixels(TwipsToPixels(description.clientHeight)));
+    style.Set("backgroundColor", CssColour(description.background));
+    style.Set("fontFamily", CssFont(description.font));
+    style.Set("fontSize", CssPixels(description.font.pointSize * kCssPixelsPerInch / kPointsPerInch));
+    style.Set("fontWeight", description.font.weight);
 }
 
 } // namespace
 
-WebForm::WebForm(Form& form, const val& page)
+WebForm::WebForm(Form& form, const Js& page)
     : form_(form), landmark_(ObtainElement(page, "main", kLandmarkId).element),
       window_(ObtainElement(landmark_, "div", form.Plan().Description().name)), announcer_(landmark_),
-      elements_(form.Plan().Count(), val::undefined())
+      elements_(form.Plan().Count())
 {
     const FormPlan& plan = form_.Plan();
     if (window_.created) FillWindow(window_.element, plan.Description());
@@ -86,14 +82,11 @@ WebForm::WebForm(Form& form, const val& page)
     // The page's order is the order of the description, which is the tab
     // order. A window drawn into the page has the focus there already,
     // unless the pupil has moved it.
-    const val& first = elements_[plan.TabOrder().front()];
-    if (window_.created) first.call<void>("setAttribute", val("autofocus"), val(""));
-    const val focused = val::global("document")["activeElement"];
-    if (window_.created || focused.isNull() || focused == val::global("document")["body"]) {
-        val noScrolling = val::object();
-        noScrolling.set("preventScroll", true);
-        first.call<void>("focus", noScrolling);
-    }
+    const Js& first = elements_[plan.TabOrder().front()];
+    if (window_.created) first.SetAttribute("autofocus", u"");
+    const Js focused = Js::Document().Get("activeElement");
+    if (window_.created || focused.IsNull() || focused == Js::Document().Get("body"))
+        ribi_dom_focus(first.Slot(), true);
 }
 
 WebForm::~WebForm() = default;
@@ -102,18 +95,18 @@ WebForm::~WebForm() = default;
 // passes it on once the attribute is gone.
 void WebForm::AcceptInput()
 {
-    window_.element.call<void>("removeAttribute", val("aria-busy"));
+    window_.element.RemoveAttribute("aria-busy");
 }
 
 void WebForm::Build(Position position)
 {
     const FormPlan& plan = form_.Plan();
     const ControlDescription& control = plan.At(position);
-    val parent = window_.element;
+    const Js* parent = &window_.element;
     if (!control.container.empty())
-        if (const auto frame = plan.Element(control.container, 0)) parent = elements_[*frame];
+        if (const auto frame = plan.Element(control.container, 0)) parent = &elements_[*frame];
 
-    const PageElement page = ObtainElement(parent, TagOf(plan, position), ElementId(control.name, control.index));
+    PageElement page = ObtainElement(*parent, TagOf(plan, position), ElementId(control.name, control.index));
     const bool drawn = !page.created;
     switch (control.kind) {
     case ControlKind::Label:
@@ -126,48 +119,48 @@ void WebForm::Build(Position position)
     case ControlKind::ListBox:
         // A hidden list's items are read by position only, never seen nor read out.
         if (control.visible)
-            lists_.push_back(std::make_unique<ListBoxElement>(page.element, drawn, *form_.ListAt(position)));
+            lists_.push_back(std::make_unique<ListBoxElement>(page.element.Copy(), drawn, *form_.ListAt(position)));
         break;
     case ControlKind::TextBox:
-        texts_.push_back(std::make_unique<OutputBoxElement>(page.element, drawn, *form_.TextAt(position), announcer_));
+        texts_.push_back(
+            std::make_unique<OutputBoxElement>(page.element.Copy(), drawn, *form_.TextAt(position), announcer_));
         break;
     }
     if (page.created) Fill(page, control);
-    elements_[position] = page.element;
+    elements_[position] = std::move(page.element);
 }
 
 // What a new element shows; a drawn one shows it already.
 void WebForm::Fill(const PageElement& page, const ControlDescription& control)
 {
-    val element = page.element;
+    const Js& element = page.element;
     switch (control.kind) {
     case ControlKind::Label:
-        element["classList"].call<void>("add", val("ribi-label"));
-        element["style"].set("textAlign", val(control.centred ? "center" : "left"));
-        element.set("textContent", ToJs(control.text));
+        element.SetClass("ribi-label");
+        element.Get("style").Set("textAlign", control.centred ? u"center" : u"left");
+        element.Set("textContent", control.text);
         break;
     case ControlKind::Frame:
-        element["classList"].call<void>("add", val("ribi-frame"));
-        AppendElement(element, "legend").set("textContent", ToJs(control.text));
+        element.SetClass("ribi-frame");
+        AppendElement(element, "legend").Set("textContent", control.text);
         break;
     case ControlKind::TextBox:
-        element["classList"].call<void>("add", val("ribi-text"));
+        element.SetClass("ribi-text");
         break;
     case ControlKind::OptionButton:
     case ControlKind::ListBox:
         break;
     }
     if (!control.visible) {
-        element.set("hidden", true); // neither seen, nor focused, nor read out
+        element.Set("hidden", 1); // neither seen, nor focused, nor read out
         return;
     }
     Place(element, control.bounds);
-    if (control.hasBackground) element["style"].set("backgroundColor", CssColour(control.background));
+    if (control.hasBackground) element.Get("style").Set("backgroundColor", CssColour(control.background));
     // Labels, frames and options are named by their own text.
     const bool namedByItsText = control.kind == ControlKind::OptionButton || control.kind == ControlKind::Frame ||
                                 control.kind == ControlKind::Label;
-    if (!control.accessibleName.empty() && !namedByItsText)
-        element.call<void>("setAttribute", val("aria-label"), ToJs(control.accessibleName));
+    if (!control.accessibleName.empty() && !namedByItsText) element.SetAttribute("aria-label", control.accessibleName);
 }
 
 } // namespace ribi::form::web

@@ -12,8 +12,6 @@
 #include "form/web/option_element.h"
 #include "form/web/output_box_element.h"
 
-#include <emscripten/val.h>
-
 #include <memory>
 #include <vector>
 
@@ -25,7 +23,7 @@ public:
     // gives the focus to its first tab stop; where the page holds the
     // window already, finds its elements by their ids instead. Until
     // AcceptInput the window is busy. `form` must outlive the window.
-    WebForm(Form& form, const emscripten::val& page);
+    WebForm(Form& form, const Js& page);
     ~WebForm();
     WebForm(const WebForm&) = delete;
     WebForm& operator=(const WebForm&) = delete;
@@ -39,11 +37,11 @@ private:
     void Fill(const PageElement& element, const ControlDescription& control);
 
     Form& form_;
-    emscripten::val landmark_; // the page's main landmark, which holds the window
+    Js landmark_; // the page's main landmark, which holds the window
     PageElement window_;
     LiveAnnouncer announcer_;
     // By the control's position in the plan.
-    std::vector<emscripten::val> elements_;
+    std::vector<Js> elements_;
     // The views, each attached to its control.
     std::vector<std::unique_ptr<ListBoxElement>> lists_;
     std::vector<std::unique_ptr<OptionElement>> options_;

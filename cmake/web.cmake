@@ -7,6 +7,8 @@
 # WebAssembly's own (every current engine has them) rather than
 # JavaScript's, which cost the page 7 KB of glue.
 string(APPEND CMAKE_CXX_FLAGS " -fwasm-exceptions")
+# Nothing asks a type at run time; the exceptions keep what they need.
+string(APPEND CMAKE_CXX_FLAGS " -fno-rtti")
 string(APPEND CMAKE_EXE_LINKER_FLAGS " -fwasm-exceptions")
 # The page is built for size, optimised across files: the page carries
 # 2 KB less.

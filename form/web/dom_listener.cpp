@@ -9,8 +9,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void ribi_dom_dispatch(std::uintptr_t listener, 
 
 namespace ribi::form::web {
 
-DomListener::DomListener(std::function<void()> handle)
-    : handle_(std::move(handle)), function_(ribi_dom_listener(reinterpret_cast<std::uintptr_t>(this)))
+DomListener::DomListener(ListenerCall handle)
+    : handle_(handle), function_(ribi_dom_listener(reinterpret_cast<std::uintptr_t>(this)))
 {
 }
 

@@ -6,15 +6,24 @@
 
 #include "form/web/dom.h"
 
-#include <functional>
 #include <utility>
 #include <vector>
 
 namespace ribi::form::web {
 
+// What a listener calls: a member function of its owner, To<&Owner::F>(this).
+struct ListenerCall {
+    void* owner;
+    void (*call)(void* owner);
+    template <auto Member, typename Owner> static ListenerCall To(Owner* owner)
+    {
+        return {owner, [](void* self) { (static_cast<Owner*>(self)->*Member)(); }};
+    }
+};
+
 class DomListener {
 public:
-    explicit DomListener(std::function<void()> handle);
+    explicit DomListener(ListenerCall handle);
     ~DomListener();
     DomListener(const DomListener&) = delete;
     DomListener& operator=(const DomListener&) = delete;
@@ -31,11 +40,11 @@ public:
     void HandleEvent(bool fromEvent)
     {
         if (!fromEvent) pendingCall_ = 0; // the call is due
-        handle_();
+        handle_.call(handle_.owner);
     }
 
 private:
-    std::function<void()> handle_;
+    ListenerCall handle_;
     Js function_; // what the targets call
     std::vector<std::pair<Js, const char*>> subscriptions_;
     int pendingCall_ = 0; // the timer's id

@@ -21,13 +21,10 @@ constexpr int kScrollStepMilliseconds = 100;
 } // namespace
 
 ListBoxElement::ListBoxElement(Js element, bool drawn, ListBoxControl& list)
-    : element_(std::move(element)), id_(element_.Text("id")), list_(list), mouseDown_([this] { MouseDown(); }),
-      mouseMove_([this] { MouseMove(); }), mouseUp_([this] { MouseUp(); }), keyDown_([this] { KeyDown(); }),
-      blur_([this] {
-          list_.Cancelled();
-          PressEnded();
-      }),
-      step_([this] { FollowPointer(); })
+    : element_(std::move(element)), id_(element_.Text("id")), list_(list), mouseDown_(On<&ListBoxElement::MouseDown>()),
+      mouseMove_(On<&ListBoxElement::MouseMove>()), mouseUp_(On<&ListBoxElement::MouseUp>()),
+      keyDown_(On<&ListBoxElement::KeyDown>()), blur_(On<&ListBoxElement::Blurred>()),
+      step_(On<&ListBoxElement::FollowPointer>())
 {
     if (!drawn) {
         element_.SetAttribute("role", u"listbox");
@@ -111,6 +108,12 @@ void ListBoxElement::MouseUp()
 {
     if (Js::Event().Int("button") != kLeftButton) return;
     list_.Release();
+    PressEnded();
+}
+
+void ListBoxElement::Blurred()
+{
+    list_.Cancelled();
     PressEnded();
 }
 

@@ -31,7 +31,9 @@ private:
     void MouseMove();
     void MouseUp();
     void KeyDown();
+    void Blurred();
     void PressEnded();
+    template <auto Member> ListenerCall On() { return ListenerCall::To<Member>(this); }
 
     // The row whose element the event is on, -1 for none.
     static Index RowOfEvent();

@@ -23,7 +23,7 @@ Js Region(const Js& parent, char16_t number)
 } // namespace
 
 LiveAnnouncer::LiveAnnouncer(const Js& parent)
-    : regions_{Region(parent, u'0'), Region(parent, u'1')}, write_([this] { Write(); })
+    : regions_{Region(parent, u'0'), Region(parent, u'1')}, write_(ListenerCall::To<&LiveAnnouncer::Write>(this))
 {
 }
 

@@ -8,7 +8,7 @@ namespace ribi::form::web {
 
 OptionElement::OptionElement(const Js& label, bool drawn, std::u16string_view group, OptionButtonControl& option)
     : input_(drawn ? label.Query("input") : AppendElement(label, "input")), option_(option),
-      click_([this] { option_.Clicked(); }), keyDown_([this] { KeyDown(); })
+      click_(ListenerCall::To<&OptionElement::Clicked>(this)), keyDown_(ListenerCall::To<&OptionElement::KeyDown>(this))
 {
     if (!drawn) {
         label.SetClass("ribi-option");

@@ -28,6 +28,7 @@ public:
     void TakeFocus() override;
 
 private:
+    void Clicked() { option_.Clicked(); }
     void KeyDown();
 
     Js input_;

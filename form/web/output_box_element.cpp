@@ -5,7 +5,8 @@
 namespace ribi::form::web {
 
 OutputBoxElement::OutputBoxElement(Js textarea, bool drawn, TextBoxControl& box, LiveAnnouncer& announcer)
-    : textarea_(std::move(textarea)), box_(box), announcer_(announcer), input_([this] { box_.Typed(); })
+    : textarea_(std::move(textarea)), box_(box), announcer_(announcer),
+      input_(ListenerCall::To<&OutputBoxElement::Typed>(this))
 {
     if (!drawn) {
         textarea_.Set("spellcheck", 0);

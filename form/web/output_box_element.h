@@ -29,6 +29,8 @@ public:
     std::u16string TypedText() const override;
 
 private:
+    void Typed() { box_.Typed(); }
+
     Js textarea_;
     TextBoxControl& box_;
     LiveAnnouncer& announcer_;

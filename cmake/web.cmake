@@ -74,7 +74,7 @@ add_custom_command(
   OUTPUT ${PROJECT_BINARY_DIR}/ribi.html
   COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/form/web/make_page.py ${RIBI_PAGE_TEMPLATE}
           $<TARGET_FILE:ribi_program> $<TARGET_FILE_DIR:ribi_program>/ribi.wasm ${RIBI_PAGE_ICON}
-          ${RIBI_CHROMIUM} ${PROJECT_BINARY_DIR}/ribi.html
+          ${RIBI_CHROMIUM} ${RIBI_CLOSURE} ${PROJECT_BINARY_DIR}/ribi.html
   DEPENDS ribi_program ${RIBI_PAGE_TEMPLATE} ${RIBI_PAGE_ICON} ${PROJECT_SOURCE_DIR}/form/web/make_page.py
   COMMENT "Putting the program into ribi.html")
 add_custom_target(ribi_page ALL DEPENDS ${PROJECT_BINARY_DIR}/ribi.html)

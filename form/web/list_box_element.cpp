@@ -58,18 +58,16 @@ ListBoxElement::~ListBoxElement()
 
 void ListBoxElement::ShowSelection(Index row)
 {
-    const auto at = [this](Index r) -> const Js& { return rows_[static_cast<std::size_t>(r)]; };
-    const auto isRow = [this](Index r) { return r >= 0 && static_cast<std::size_t>(r) < rows_.size(); };
-    if (isRow(shown_)) at(shown_).SetAttribute("aria-selected", u"false");
-    const bool chosen = isRow(row);
-    shown_ = chosen ? row : Index{-1};
+    const Js shown = element_.Query("[aria-selected=\"true\"]");
+    if (!shown.IsNull()) shown.SetAttribute("aria-selected", u"false");
+    const bool chosen = row >= 0 && static_cast<std::size_t>(row) < rows_.size();
     // Unchanged, the class is left alone, and so is the list's style.
     element_.SetClass("ribi-chosen", chosen);
     if (!chosen) {
         element_.RemoveAttribute("aria-activedescendant");
         return;
     }
-    at(row).SetAttribute("aria-selected", u"true");
+    rows_[static_cast<std::size_t>(row)].SetAttribute("aria-selected", u"true");
     element_.SetAttribute("aria-activedescendant", ElementId(id_, row));
 }
 

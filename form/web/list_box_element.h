@@ -51,7 +51,6 @@ private:
     std::u16string id_; // the rows' ids are made of it
     ListBoxControl& list_;
     std::vector<Js> rows_;
-    Index shown_ = -1;    // the row shown selected
     double pointerY_ = 0; // of the press's pointer, in the viewport
     DomListener mouseDown_;
     DomListener mouseMove_;

@@ -270,6 +270,41 @@ TextSelection Win32Window::OutputSelection()
     return {static_cast<int>(start), static_cast<int>(end)};
 }
 
+std::vector<std::u16string> Win32Window::OutputRows()
+{
+    const std::u16string text = form::win32::WindowText(Output());
+    std::vector<std::u16string> rows;
+    const auto count = static_cast<WPARAM>(SendMessageW(Output(), EM_GETLINECOUNT, 0, 0));
+    for (WPARAM line = 0; line < count; ++line) {
+        const auto start = static_cast<std::size_t>(SendMessageW(Output(), EM_LINEINDEX, line, 0));
+        const auto length = static_cast<std::size_t>(SendMessageW(Output(), EM_LINELENGTH, start, 0));
+        rows.push_back(text.substr(start, length));
+    }
+    return rows;
+}
+
+// The edit wraps its lines again as it is resized.
+bool Win32Window::NarrowOutput(int width)
+{
+    SetWindowPos(Output(), nullptr, 0, 0, width, Bounds(kOutput).height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    return true;
+}
+
+std::u16string Win32Window::ClipboardText()
+{
+    std::u16string text;
+    if (!OpenClipboard(window.Handle())) return text;
+    if (const HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* held = static_cast<const char16_t*>(GlobalLock(memory))) {
+            text = held;
+            GlobalUnlock(memory);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
 bool Win32Window::OutputOverflows()
 {
     SCROLLINFO scroll{};

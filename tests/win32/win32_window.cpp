@@ -121,7 +121,9 @@ void Win32Window::Pump()
 std::u16string Win32Window::OutputText()
 {
     std::u16string text = form.Text1(0).Text();
-    if (IsWindow(Output())) EXPECT_EQ(form::win32::WindowText(Output()), text) << "the box shows another text";
+    if (IsWindow(Output())) {
+        EXPECT_EQ(form::win32::WindowText(Output()), text) << "the box shows another text";
+    }
     return text;
 }
 

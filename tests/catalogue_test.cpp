@@ -1,4 +1,5 @@
 #include "catalogue/catalogue.h"
+#include "tests/number_breaks.h"
 #include "tests/utf8.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +82,19 @@ void ExpectPlainText(std::u16string_view text, std::string_view what)
     }
 }
 
+// A blank inside a number or before its unit is a no-break space, so that
+// no line ends there; every other blank is a plain one.
+void ExpectNumbersHeldTogether(std::u16string_view text)
+{
+    using ribi::testing::kNoBreakSpace;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != u' ' && text[i] != kNoBreakSpace) continue;
+        const bool insideANumber = ribi::testing::BreaksANumber(text.substr(0, i), text.substr(i + 1));
+        EXPECT_EQ(text[i] == kNoBreakSpace, insideANumber)
+            << "blank at " << i << " in \"" << Utf8(text.substr(i < 12 ? 0 : i - 12, 24)) << '"';
+    }
+}
+
 // --- The table the lookups read by position -------------------------------
 
 TEST(CatalogueTable, RowsHaveTheExpectedNamesAndTypeCodesInStoredOrder)
@@ -131,7 +145,7 @@ TEST(CatalogueDescriptions, AreSingleParagraphsWithTidyBlanks)
         EXPECT_NE(text.back(), u' ');
         EXPECT_EQ(text.back(), u'.');
         EXPECT_EQ(text.find(u"  "), std::u16string_view::npos);
-        EXPECT_EQ(text.find(u'\u00A0'), std::u16string_view::npos) << "blanks in numbers are plain spaces";
+        ExpectNumbersHeldTogether(text);
     }
 }
 
@@ -153,6 +167,7 @@ TEST(TaskStatement, IsTenCrLfLinesOf1285Characters)
         EXPECT_NE(lines[i].front(), u' ');
         EXPECT_NE(lines[i].back(), u' ');
         EXPECT_EQ(lines[i].find(u"  "), std::u16string_view::npos);
+        ExpectNumbersHeldTogether(lines[i]);
     }
 }
 

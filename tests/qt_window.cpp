@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -66,7 +67,7 @@ QtWindow::~QtWindow()
 std::u16string QtWindow::OutputText()
 {
     std::u16string text = runtime.Text1(0).Text();
-    EXPECT_EQ(FromQString(Output()->toPlainText()), form::WithLfBreaks(text)) << "the box shows another text";
+    EXPECT_EQ(Output()->TypedText(), form::WithLfBreaks(text)) << "the box shows another text";
     return text;
 }
 
@@ -194,15 +195,30 @@ TextSelection QtWindow::OutputSelection()
 }
 
 // The plain text layout breaks a block into lines when its rectangle is first asked for.
-int QtWindow::OutputLines()
+std::vector<std::u16string> QtWindow::OutputRows()
 {
     QTextDocument* document = Output()->document();
-    int lines = 0;
+    std::vector<std::u16string> rows;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         (void)document->documentLayout()->blockBoundingRect(block);
-        lines += block.layout()->lineCount();
+        const QString text = block.text();
+        for (int i = 0; i < block.layout()->lineCount(); ++i) {
+            const QTextLine line = block.layout()->lineAt(i);
+            rows.push_back(FromQString(text.mid(line.textStart(), line.textLength())));
+        }
     }
-    return lines;
+    return rows;
+}
+
+bool QtWindow::NarrowOutput(int width)
+{
+    Output()->resize(width, Output()->height());
+    return true;
+}
+
+std::u16string QtWindow::ClipboardText()
+{
+    return FromQString(QApplication::clipboard()->text());
 }
 
 form::Index QtWindow::SelectedOption()

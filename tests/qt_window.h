@@ -60,7 +60,10 @@ public:
     std::u16string Title() override { return form::qt::FromQString(form.windowTitle()); }
     bool IsResizable() override { return form.minimumSize() != form.maximumSize(); }
     TextSelection OutputSelection() override;
-    int OutputLines() override;
+    int OutputLines() override { return static_cast<int>(OutputRows().size()); }
+    std::vector<std::u16string> OutputRows() override;
+    bool NarrowOutput(int width) override;
+    std::u16string ClipboardText() override;
     // The plain text editor scrolls by lines.
     int FirstVisibleOutputLine() override { return Output()->verticalScrollBar()->value(); }
     bool OutputOverflows() override { return Output()->verticalScrollBar()->maximum() > 0; }

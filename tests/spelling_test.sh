@@ -18,6 +18,15 @@ if [ -n "$good" ] || [ -z "$bad" ]; then
     exit 1
 fi
 
+# The texts join a number to its unit with a no-break space: the unit
+# must still reach the dictionary as a word of its own, or a Latin one
+# ("5 cm") would pass unseen.
+latin=$(printf '5\302\240cm\n' | spell) || latin=
+if [ "$latin" != cm ]; then
+    echo "FAIL: hunspell bg_BG does not reject the Latin unit in '5<no-break space>cm'" >&2
+    exit 1
+fi
+
 "$dump" >"$tmp/texts"
 [ -s "$tmp/texts" ] || { echo "FAIL: $dump printed nothing" >&2; exit 1; }
 spell <"$tmp/texts" | LC_ALL=C sort -u >"$tmp/rejected"

@@ -4,7 +4,10 @@
 // its own tests.
 
 #include "catalogue/catalogue.h"
+#include "form/line_breaks.h"
 #include "tests/expected_output.h"
+#include "tests/number_breaks.h"
+#include "tests/utf8.h"
 #include "tests/window_driver.h"
 
 #include <algorithm>
@@ -225,6 +228,42 @@ TEST_P(WindowBehaviour, OptionClickRules)
     EXPECT_EQ(window->SelectedOption(), kSchooling);
     EXPECT_EQ(window->OptionClicks(), 3);
     EXPECT_EQ(window->Guard(), selection::ClickGuard::Idle);
+}
+
+// No row of the box ends inside a number or between a number and its
+// unit ("1 500 м" read as "1" and "500 м"), at the box's own width nor
+// where it is narrower, as on a small screen.
+TEST_P(WindowBehaviour, NoRowEndsInsideANumberOrBeforeItsUnit)
+{
+    const int own = window->Bounds(kOutput).width;
+    for (const int width : {own, own * 3 / 4, own / 2, own / 3}) {
+        if (width != own && !window->NarrowOutput(width)) break;
+        for (const catalogue::Species& species : catalogue::AllSpecies()) {
+            window->ClickSpecies(Row(species.name));
+            const std::vector<std::u16string> rows = window->OutputRows();
+            ASSERT_EQ(static_cast<int>(rows.size()), window->OutputLines());
+            for (std::size_t k = 1; k < rows.size(); ++k)
+                EXPECT_FALSE(BreaksANumber(rows[k - 1], rows[k]))
+                    << Utf8(species.name).value_or("?") << " at " << width << " px: \""
+                    << Utf8(rows[k - 1]).value_or("?") << "\" / \"" << Utf8(rows[k]).value_or("?") << '"';
+        }
+    }
+}
+
+// The no-break spaces stay in what leaves the box: the text the form reads
+// back once the pupil has typed, and what is copied.
+TEST_P(WindowBehaviour, TypingAndCopyingKeepTheNoBreakSpaces)
+{
+    window->ClickSpecies(Row(u"щука"));
+    window->TypeIntoOutput(u"!");
+    const std::u16string typed = expected::SpeciesOutput(u"щука") + u"!";
+    EXPECT_EQ(window->OutputText(), typed);
+    // All of it, by keys every edit knows (Wine's lacks Ctrl+A).
+    window->Press(Key::Home, Modifier::Control);
+    for (int page = 0; page < 5; ++page) window->Press(Key::PageDown, Modifier::Shift);
+    window->Press(Key::End, Modifier::Shift);
+    window->Press(Key::C, Modifier::Control);
+    EXPECT_EQ(form::WithLfBreaks(window->ClipboardText()), form::WithLfBreaks(typed));
 }
 
 } // namespace

@@ -203,6 +203,13 @@ public:
     virtual TextSelection OutputSelection() = 0;
     // The output box's lines, a wrapped line once for each row it takes.
     virtual int OutputLines() = 0;
+    // The text of each of those rows, as the box wraps it.
+    virtual std::vector<std::u16string> OutputRows() = 0;
+    // Makes the output box `width` pixels wide, as Bounds measures it;
+    // false where the window cannot.
+    virtual bool NarrowOutput(int width) = 0;
+    // What the clipboard holds as text.
+    virtual std::u16string ClipboardText() = 0;
     virtual int FirstVisibleOutputLine() = 0;
     // Its lines are more than it shows at once.
     virtual bool OutputOverflows() = 0;

@@ -121,7 +121,9 @@ void Win32Window::Pump()
 std::u16string Win32Window::OutputText()
 {
     std::u16string text = form.Text1(0).Text();
-    if (IsWindow(Output())) EXPECT_EQ(form::win32::WindowText(Output()), text) << "the box shows another text";
+    if (IsWindow(Output())) {
+        EXPECT_EQ(form::win32::WindowText(Output()), text) << "the box shows another text";
+    }
     return text;
 }
 
@@ -268,6 +270,41 @@ TextSelection Win32Window::OutputSelection()
     DWORD end = 0;
     SendMessageW(Output(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+std::vector<std::u16string> Win32Window::OutputRows()
+{
+    const std::u16string text = form::win32::WindowText(Output());
+    std::vector<std::u16string> rows;
+    const auto count = static_cast<WPARAM>(SendMessageW(Output(), EM_GETLINECOUNT, 0, 0));
+    for (WPARAM line = 0; line < count; ++line) {
+        const auto start = static_cast<std::size_t>(SendMessageW(Output(), EM_LINEINDEX, line, 0));
+        const auto length = static_cast<std::size_t>(SendMessageW(Output(), EM_LINELENGTH, start, 0));
+        rows.push_back(text.substr(start, length));
+    }
+    return rows;
+}
+
+// The edit wraps its lines again as it is resized.
+bool Win32Window::NarrowOutput(int width)
+{
+    SetWindowPos(Output(), nullptr, 0, 0, width, Bounds(kOutput).height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    return true;
+}
+
+std::u16string Win32Window::ClipboardText()
+{
+    std::u16string text;
+    if (!OpenClipboard(window.Handle())) return text;
+    if (const HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* held = static_cast<const char16_t*>(GlobalLock(memory))) {
+            text = held;
+            GlobalUnlock(memory);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 bool Win32Window::OutputOverflows()

@@ -71,6 +71,9 @@ public:
     }
     TextSelection OutputSelection() override;
     int OutputLines() override { return static_cast<int>(SendMessageW(Output(), EM_GETLINECOUNT, 0, 0)); }
+    std::vector<std::u16string> OutputRows() override;
+    bool NarrowOutput(int width) override;
+    std::u16string ClipboardText() override;
     int FirstVisibleOutputLine() override
     {
         return static_cast<int>(SendMessageW(Output(), EM_GETFIRSTVISIBLELINE, 0, 0));

@@ -169,12 +169,12 @@ async function withPage(t, body, { load = true, ...options } = {}) {
 
 // The page from a web server on this machine, closed when test `t` ends,
 // which notes every address asked of it. A server that `holds` the program
-// sends the page up to the end of the window and the rest, the program,
-// only once `release` is called: until then any input comes before the
-// program is ready.
+// sends the window and the page's script, and the rest, the program, only
+// once `release` is called: until then any input comes before the program
+// is ready.
 async function servePage(t, { holds = false } = {}) {
   const html = fs.readFileSync(new URL(pageUrl));
-  const windowEnd = holds ? html.indexOf('</main>') + '</main>'.length : html.length;
+  const windowEnd = holds ? html.indexOf('<script type="application/octet-stream"') : html.length;
   let release;
   const released = new Promise((resolve) => { release = resolve; });
   const served = [];

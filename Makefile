@@ -55,18 +55,19 @@ web:
 # Its tests: the core suites under Node, the page in Chromium, Firefox ESR and WebKitGTK.
 test-web: web
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
-	@cd $(WEB_BUILD) && ctest -j $(JOBS) --output-on-failure --timeout 400
+	@cd $(WEB_BUILD) && $(WEB_ENV) ctest -j $(JOBS) --output-on-failure --timeout 400
 
 # The Debian package, in $(BUILD)/packages/, the Windows zip and installer
 # package (.msi), in $(WINDOWS_BUILD)/packages/, and the page, in
 # $(WEB_BUILD)/packages/, alone and as the folder for a web server (ribi-web/:
 # installable, working offline). The Debian package is hardened (dpkg-buildflags,
-# packaging/linux/package.cmake) and reproducible (file times of the last commit).
+# packaging/linux/package.cmake). Each comes out the same byte for byte from
+# the same commit, whoever builds it, wherever and whenever: its times are the
+# last commit's (scripts/source-date-epoch.sh) and its modes are set.
 package: build windows web
 	@packaging/linux/make-deb.sh $(BUILD)
-	@cd $(WINDOWS_BUILD) && cpack -G ZIP
-	@cmake --build $(WINDOWS_BUILD) --target msi
-	@mkdir -p $(WEB_BUILD)/packages && cp $(WEB_BUILD)/ribi.html $(WEB_BUILD)/packages/
+	@cmake --build $(WINDOWS_BUILD) --target zip msi
+	@install -D -m 0644 $(WEB_BUILD)/ribi.html $(WEB_BUILD)/packages/ribi.html
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) --target ribi_webapp
 
 # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer

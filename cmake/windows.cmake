@@ -38,6 +38,22 @@ if(MINGW)
   target_link_options(ribi PRIVATE -municode -s -Wl,--tsaware $<$<CONFIG:Release>:-Wl,--gc-sections>)
 endif()
 
+# The time the packages carry (scripts/source-date-epoch.sh), looked up on
+# every build and kept in a file that changes only with it. The linker
+# writes it as the image's time stamp (ld takes SOURCE_DATE_EPOCH) instead
+# of the time of the link, and a new one relinks, so that the same sources
+# give the same ribi.exe whenever they are built.
+set(RIBI_SOURCE_DATE ${PROJECT_BINARY_DIR}/source-date-epoch)
+set(source_date_script ${PROJECT_SOURCE_DIR}/scripts/source-date-epoch.sh)
+add_custom_target(ribi_source_date
+  COMMAND sh ${source_date_script} > ${RIBI_SOURCE_DATE}.new
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${RIBI_SOURCE_DATE}.new ${RIBI_SOURCE_DATE}
+  BYPRODUCTS ${RIBI_SOURCE_DATE}
+  VERBATIM)
+add_dependencies(ribi ribi_source_date)
+set_property(TARGET ribi APPEND PROPERTY LINK_DEPENDS ${RIBI_SOURCE_DATE})
+set_property(TARGET ribi PROPERTY RULE_LAUNCH_LINK "sh ${source_date_script}")
+
 if(CMAKE_CROSSCOMPILING)
   # Tests run under Wine, in a prefix of the build tree so that nothing of
   # the user's own ~/.wine is touched, by the Wine of this build's bits.

@@ -12,7 +12,7 @@ packages_for() {
     window-tests) echo "qt6-base-private-dev xvfb xauth xdotool desktop-file-utils appstream dpkg-dev lintian" ;;
     # What a screen reader and a dark desktop theme get (tests/accessibility).
     accessibility) echo "dbus at-spi2-core python3-pyatspi orca qt6-gtk-platformtheme" ;;
-    windows) echo "g++-mingw-w64-i686-win32 mingw-w64-i686-dev googletest msitools gcab" ;;
+    windows) echo "g++-mingw-w64-i686-win32 mingw-w64-i686-dev googletest msitools gcab python3" ;;
     # The two ways of running the Win32 tests (scripts/windows-tests.sh).
     wine32) echo "wine wine32:i386" ;;
     wine64) echo "g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64" ;;

@@ -116,9 +116,12 @@ def main(argv=None):
     files["service-worker.js"] = worker.encode("utf-8")
 
     args.output.mkdir(parents=True, exist_ok=True)
+    # Readable by the web server's user whatever the umask of the build.
+    args.output.chmod(0o755)
     # The worker last: a worker ahead of its files would keep the old ones.
     for name, data in files.items():
         (args.output / name).write_bytes(data)
+        (args.output / name).chmod(0o644)
 
 
 if __name__ == "__main__":

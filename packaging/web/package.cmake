@@ -12,4 +12,4 @@ add_custom_command(
           ${PROJECT_SOURCE_DIR}/window/icon/ribi-192.png ${PROJECT_SOURCE_DIR}/window/icon/ribi-512.png
           ${PROJECT_SOURCE_DIR}/window/icon/ribi-maskable-512.png
   COMMENT "Building the folder for a web server: packages/ribi-web")
-add_custom_target(ribi_webapp DEPENDS ${RIBI_WEBAPP}/service-worker.js)
+add_custom_target(ribi_webapp ALL DEPENDS ${RIBI_WEBAPP}/service-worker.js)

@@ -31,16 +31,13 @@ foreach(input IN ITEMS OUTPUT WORK)
 endforeach()
 find_program(MSIBUILD msibuild REQUIRED)
 find_program(GCAB gcab REQUIRED)
+# The cabinet keeps each file's time: the one every package carries.
+execute_process(COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/../../scripts/source-date-epoch.sh
+                OUTPUT_VARIABLE source_date OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 
-# One product code per version (a major upgrade), one package code per
-# package content: building the same sources twice gives the same package.
+# One product code per version (a major upgrade); the package code comes
+# last, from the package's contents.
 string(UUID product_code NAMESPACE ${upgrade_code} NAME "product ${VERSION}" TYPE SHA1 UPPER)
-set(contents "${VERSION}")
-foreach(file IN LISTS PROGRAM TEXTS ICON)
-  file(SHA256 ${file} hash)
-  string(APPEND contents " ${hash}")
-endforeach()
-string(UUID package_code NAMESPACE ${upgrade_code} NAME "package ${contents}" TYPE SHA1 UPPER)
 # A component's code must stay the same as long as its files' place does.
 string(UUID program_component NAMESPACE ${upgrade_code} NAME "component Program" TYPE SHA1 UPPER)
 string(UUID notices_component NAMESPACE ${upgrade_code} NAME "component Notices" TYPE SHA1 UPPER)
@@ -67,6 +64,8 @@ foreach(file IN LISTS PROGRAM TEXTS)
   endif()
   list(APPEND cabinet_files ${name})
 endforeach()
+execute_process(COMMAND touch -d @${source_date} ${cabinet_files} WORKING_DIRECTORY ${WORK}/cabinet
+                COMMAND_ERROR_IS_FATAL ANY)
 list(GET TEXTS 0 licence)
 get_filename_component(licence ${licence} NAME)
 execute_process(COMMAND ${GCAB} -c -z -n ${WORK}/ribi.cab ${cabinet_files} WORKING_DIRECTORY ${WORK}/cabinet
@@ -231,6 +230,16 @@ ExecuteAction\t\t1300
 ")
 
 # A 32-bit package in Bulgarian, for Windows Installer 2.0 and later.
+set(template "Intel;${bulgarian}")
+# Its package code names what is in it: the summary, every table, the icon
+# and the cabinet. The same sources give the same package, and any change
+# a new code, as Windows Installer requires.
+set(contents "${product_name} ${manufacturer} ${template}")
+foreach(file IN LISTS imports ITEMS ${WORK}/tables/Icon/ribi.ico ${WORK}/ribi.cab)
+  file(SHA256 ${file} hash)
+  string(APPEND contents " ${hash}")
+endforeach()
+string(UUID package_code NAMESPACE ${upgrade_code} NAME "package ${contents}" TYPE SHA1 UPPER)
 get_filename_component(output_dir ${OUTPUT} DIRECTORY)
 file(MAKE_DIRECTORY ${output_dir})
 file(REMOVE ${OUTPUT})
@@ -238,7 +247,7 @@ file(REMOVE ${OUTPUT})
 # Cyrillic strings of a database when a later run adds strings to them.
 # Binary data (the icon) comes from a folder named after its table, beside
 # the working directory.
-execute_process(COMMAND ${MSIBUILD} ${OUTPUT} -s "${product_name}" "${manufacturer}" "Intel;${bulgarian}"
+execute_process(COMMAND ${MSIBUILD} ${OUTPUT} -s "${product_name}" "${manufacturer}" "${template}"
                         "{${package_code}}" RESULT_VARIABLE status)
 if(status EQUAL 0)
   execute_process(COMMAND ${MSIBUILD} ${OUTPUT} -i ${imports} WORKING_DIRECTORY ${WORK}/tables RESULT_VARIABLE status)

@@ -18,16 +18,18 @@ foreach(source IN ITEMS ${PROJECT_SOURCE_DIR}/LICENSE.txt ${CMAKE_CURRENT_LIST_D
 endforeach()
 
 # `make package`: a zip to unpack anywhere, the program and how to start it
-# side by side at its top, with the licences.
-install(TARGETS ribi RUNTIME DESTINATION .)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/PROCHETI.txt ${RIBI_WINDOWS_TEXTS} DESTINATION .)
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME ribi)
-set(CPACK_PACKAGE_VENDOR "Велорна")
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
-set(CPACK_PACKAGE_FILE_NAME ribi-${PROJECT_VERSION}-win32)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-include(CPack)
+# side by side at its top, with the licences: `cmake --build . --target zip`.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(RIBI_ZIP ${CMAKE_BINARY_DIR}/packages/ribi-${PROJECT_VERSION}-win32.zip)
+set(zip_files $<TARGET_FILE:ribi> ${CMAKE_CURRENT_LIST_DIR}/PROCHETI.txt ${RIBI_WINDOWS_TEXTS})
+add_custom_command(
+  OUTPUT ${RIBI_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packages
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/make_zip.py ${RIBI_ZIP} ${zip_files}
+  DEPENDS ribi ${zip_files} ${RIBI_SOURCE_DATE} ${CMAKE_CURRENT_LIST_DIR}/make_zip.py
+  COMMENT "Windows zip ${RIBI_ZIP}"
+  VERBATIM)
+add_custom_target(zip DEPENDS ${RIBI_ZIP})
 
 # And the Windows Installer package for deployment: `cmake --build . --target msi`.
 # The texts' list stays one argument only when written in the command itself.
@@ -37,7 +39,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:ribi> "-DTEXTS=${RIBI_WINDOWS_TEXTS}"
           -DICON=${PROJECT_SOURCE_DIR}/window/icon/ribi.ico -DVERSION=${PROJECT_VERSION} -DOUTPUT=${RIBI_MSI}
           -DWORK=${PROJECT_BINARY_DIR}/msi-work -P ${CMAKE_CURRENT_LIST_DIR}/make_msi.cmake
-  DEPENDS ribi ${RIBI_WINDOWS_TEXTS} ${PROJECT_SOURCE_DIR}/window/icon/ribi.ico
+  DEPENDS ribi ${RIBI_WINDOWS_TEXTS} ${PROJECT_SOURCE_DIR}/window/icon/ribi.ico ${RIBI_SOURCE_DATE}
           ${CMAKE_CURRENT_LIST_DIR}/make_msi.cmake
   COMMENT "Windows Installer package ${RIBI_MSI}"
   VERBATIM)

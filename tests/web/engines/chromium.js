@@ -61,7 +61,7 @@ async function open({ width, height, touch, dark, profile, early }) {
     up: async (x, y) => { await page.mouse.move(x, y); await page.mouse.up(); },
     wheel: async (x, y, delta) => { await page.mouse.move(x, y); await page.mouse.wheel(0, delta); },
     tap: (x, y) => page.touchscreen.tap(x, y),
-    key: (key) => (key.length === 1 && key > '\u007f' ? letter(key) : page.keyboard.press(key)),
+    key: (key) => ([...key].length === 1 && key > '\u007f' ? letter(key) : page.keyboard.press(key)),
     type: (text) => page.keyboard.type(text),
     resize: (size) => page.setViewportSize(size),
     screenshot: () => page.screenshot(),
@@ -100,4 +100,6 @@ async function open({ width, height, touch, dark, profile, early }) {
 
 const quit = async () => { if (launched) await (await launched).close(); };
 
-module.exports = { open, quit, lacks: {} };
+module.exports = { open, quit, lacks: {
+  undoOfTheFocusedControl: 'Chromium\'s undo is the page\'s: Ctrl+Z anywhere undoes the last typing into the output box',
+} };

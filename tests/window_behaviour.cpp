@@ -121,6 +121,13 @@ TEST_P(WindowBehaviour, ArrowsInTheListShowTheNextSpecies)
     window->Press(Key::End);
     EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(kLastSpecies)));
     EXPECT_EQ(window->SelectedOption(), expected::TypeOf(kLastSpecies));
+    window->Press(Key::Home);
+    EXPECT_EQ(window->SelectedRow(), 0);
+    window->Press(Key::PageDown);
+    EXPECT_GT(window->SelectedRow(), 1);
+    window->Type(u"х"); // a letter: the next name with it
+    EXPECT_EQ(window->SelectedRow(), Row(u"хамсия"));
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"хамсия")));
     EXPECT_EQ(window->Focused(), ControlName(kNames));
 }
 

@@ -178,7 +178,7 @@ enum class Lack {
     OtherForms,      // a window over another form than the program's own
     HiddenListItems, // reading a hidden list's items
     RightClick,
-    TabRound, // Tab from the window's last stop to its first
+    TabRound,                // Tab from the window's last stop to its first
     UndoOfTheFocusedControl, // Ctrl+Z undoing the focused control's typing alone
 };
 

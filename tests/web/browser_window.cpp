@@ -112,7 +112,8 @@ void Count(const json& writes, int& shows, int& listClicks, int& optionClicks, i
     for (const auto& write : writes) {
         const std::u16string text = form::WithCrLfBreaks(Text(write[0]));
         ++shows;
-        if (text == expected::TypeListing(expected::kNonSchooling) || text == expected::TypeListing(expected::kSchooling))
+        if (text == expected::TypeListing(expected::kNonSchooling) ||
+            text == expected::TypeListing(expected::kSchooling))
             ++optionClicks;
         else
             ++listClicks;
@@ -121,6 +122,12 @@ void Count(const json& writes, int& shows, int& listClicks, int& optionClicks, i
                 ++optionClicks;
         checked = write[1].get<int>();
     }
+}
+
+// The control's element id; the window's is empty.
+std::string Id(ControlId control)
+{
+    return control.name.empty() ? "" : Narrow(control);
 }
 
 } // namespace
@@ -189,11 +196,6 @@ BrowserWindow::~BrowserWindow()
     server_.Call(page_, "close");
 }
 
-std::string BrowserWindow::Id(ControlId control)
-{
-    return control.name.empty() ? "''" : json(Narrow(control)).dump();
-}
-
 json BrowserWindow::Ask(const std::string& expression)
 {
     auto [value, errors] = server_.Call(page_, "run", {expression});
@@ -201,16 +203,20 @@ json BrowserWindow::Ask(const std::string& expression)
     return value;
 }
 
-void BrowserWindow::Act(const std::string& call, json args)
+json BrowserWindow::Read(const std::string& helper, ControlId control)
 {
-    errors_ = server_.Call(page_, call, std::move(args)).errors;
-    fresh_ = false;
+    return Ask("ribi." + helper + "(" + json(Id(control)).dump() + ")");
 }
 
-const BrowserWindow::State& BrowserWindow::Now()
+void BrowserWindow::Act(const std::string& call, json args)
 {
-    if (fresh_) return state_;
-    const json now = Ask("ribi.state()");
+    auto [now, errors] = server_.Call(page_, call, std::move(args));
+    errors_ = errors;
+    Take(now);
+}
+
+void BrowserWindow::Take(const json& now)
+{
     state_.output = form::WithCrLfBreaks(Text(now["output"]));
     state_.row = now["row"].get<form::Index>();
     state_.types = now["types"].get<std::vector<bool>>();
@@ -219,7 +225,18 @@ const BrowserWindow::State& BrowserWindow::Now()
     state_.shown = now["shown"].get<bool>();
     Count(now["writes"], state_.shows, state_.listClicks, state_.optionClicks, state_.checked);
     fresh_ = true;
+}
+
+const BrowserWindow::State& BrowserWindow::Now()
+{
+    if (!fresh_) Take(Ask("ribi.state()"));
     return state_;
+}
+
+void BrowserWindow::Focus(ControlId control)
+{
+    Read("focus", control);
+    fresh_ = false;
 }
 
 bool BrowserWindow::TypeSelected(form::Index index)
@@ -243,22 +260,21 @@ form::Index BrowserWindow::SelectedOption()
     return -1;
 }
 
-void BrowserWindow::PointerAt(const std::string& call, ControlId control, Point at)
+void BrowserWindow::PointerAt(const std::string& call, ControlId control, Point at, json more)
 {
-    const json point = Ask("ribi.at(" + Id(control) + ", " + std::to_string(at.x) + ", " + std::to_string(at.y) + ")");
-    Act(call, {point[0], point[1]});
+    json args = {Id(control), at.x, at.y};
+    args.insert(args.end(), more.begin(), more.end());
+    Act(call, std::move(args));
 }
 
 void BrowserWindow::Click(ControlId control, Point at, Button button)
 {
-    const json point = Ask("ribi.at(" + Id(control) + ", " + std::to_string(at.x) + ", " + std::to_string(at.y) + ")");
-    Act("click", {point[0], point[1], button == Button::Left ? "left" : "right", 1});
+    PointerAt("click", control, at, {button == Button::Left ? "left" : "right", 1});
 }
 
 void BrowserWindow::DoubleClick(ControlId control, Point at)
 {
-    const json point = Ask("ribi.at(" + Id(control) + ", " + std::to_string(at.x) + ", " + std::to_string(at.y) + ")");
-    Act("click", {point[0], point[1], "left", 2});
+    PointerAt("click", control, at, {"left", 2});
 }
 
 void BrowserWindow::Drag(ControlId control, Point from, Point to)
@@ -272,9 +288,9 @@ void BrowserWindow::Drag(ControlId control, Point from, Point to)
 // shares: the driver keeps its own, and Ctrl+V puts it in as a paste does.
 void BrowserWindow::Press(Key key, Modifier held)
 {
-    if (key == Key::V && held == Modifier::Control && !clipboard_.empty())
-        return Act("insert", {Units(clipboard_)});
-    const std::string keys = std::string(kModifierNames[static_cast<std::size_t>(held)]) + kKeyNames[static_cast<std::size_t>(key)];
+    if (key == Key::V && held == Modifier::Control && !clipboard_.empty()) return Act("insert", {Units(clipboard_)});
+    const std::string keys =
+        std::string(kModifierNames[static_cast<std::size_t>(held)]) + kKeyNames[static_cast<std::size_t>(key)];
     Act("key", {keys});
 }
 
@@ -294,7 +310,7 @@ Point BrowserWindow::Size(ControlId control)
 {
     const auto [at, added] = sizes_.try_emplace(Narrow(control));
     if (added) {
-        const json size = Ask("ribi.size(" + Id(control) + ")");
+        const json size = Read("size", control);
         at->second = {size[0], size[1]};
     }
     return at->second;
@@ -304,7 +320,7 @@ Rect BrowserWindow::Bounds(ControlId control)
 {
     const auto [at, added] = bounds_.try_emplace(Narrow(control));
     if (added) {
-        const json r = Ask("ribi.bounds(" + Id(control) + ")");
+        const json r = Read("bounds", control);
         at->second = {r[0], r[1], r[2], r[3]};
     }
     return at->second;
@@ -312,7 +328,7 @@ Rect BrowserWindow::Bounds(ControlId control)
 
 ControlId BrowserWindow::ParentOf(ControlId control)
 {
-    const std::u16string parent = Text(Ask("ribi.parent(" + Id(control) + ")"));
+    const std::u16string parent = Text(Read("parent", control));
     for (const auto& c : description_.controls)
         if (form::ElementId(c.name, c.index) == parent) return {c.name, c.index};
     return kWindow;
@@ -321,20 +337,19 @@ ControlId BrowserWindow::ParentOf(ControlId control)
 std::vector<std::u16string> BrowserWindow::Items(ControlId list)
 {
     std::vector<std::u16string> items;
-    for (const auto& item : Ask("ribi.items(" + Id(list) + ")")) items.push_back(Text(item));
+    for (const auto& item : Read("items", list)) items.push_back(Text(item));
     return items;
 }
 
 Rgb BrowserWindow::Pixel(ControlId control, Point at)
 {
-    const json point = Ask("ribi.at(" + Id(control) + ", " + std::to_string(at.x) + ", " + std::to_string(at.y) + ")");
-    const json rgb = server_.Call(page_, "pixel", {point[0], point[1]}).value;
+    const json rgb = server_.Call(page_, "pixel", {Id(control), at.x, at.y}).value;
     return {rgb[0], rgb[1], rgb[2]};
 }
 
 Font BrowserWindow::FontOf(ControlId control)
 {
-    const json font = Ask("ribi.font(" + Id(control) + ")");
+    const json font = Read("font", control);
     return {Text(font[0]), font[1].get<int>(), font[2].get<int>(), std::nullopt, font[3].get<bool>()};
 }
 

@@ -55,14 +55,14 @@ public:
     void DoubleClick(ControlId control, Point at) override;
     void Drag(ControlId control, Point from, Point to) override;
     void Press(Key key, Modifier held = Modifier::None) override;
-    void Focus(ControlId control) override { Act("run", {"ribi.focus(" + Id(control) + ")"}); }
+    void Focus(ControlId control) override;
     std::u16string Focused() override { return Now().focused; }
     Rect RowRect(form::Index row) override;
     Point Size(ControlId control) override;
     Rect Bounds(ControlId control) override;
     ControlId ParentOf(ControlId control) override;
-    bool IsShown(ControlId control) override { return Ask("ribi.shown(" + Id(control) + ")").get<bool>(); }
-    bool IsTabStop(ControlId control) override { return Ask("ribi.tabStop(" + Id(control) + ")").get<bool>(); }
+    bool IsShown(ControlId control) override { return Read("shown", control).get<bool>(); }
+    bool IsTabStop(ControlId control) override { return Read("tabStop", control).get<bool>(); }
     std::vector<std::u16string> Items(ControlId list) override;
     Rgb Pixel(ControlId control, Point at) override;
     Font FontOf(ControlId control) override;
@@ -101,12 +101,13 @@ private:
     void PutOnClipboard(std::u16string_view text) override { clipboard_ = text; }
 
     nlohmann::json Ask(const std::string& expression);
-    // An input: what the pupil sees is read afresh after it.
+    // The page helper's `helper` of the control.
+    nlohmann::json Read(const std::string& helper, ControlId control);
+    // An input, which answers with what the pupil sees after it.
     void Act(const std::string& call, nlohmann::json args);
-    void PointerAt(const std::string& call, ControlId control, Point at);
+    void PointerAt(const std::string& call, ControlId control, Point at, nlohmann::json more = nlohmann::json::array());
+    void Take(const nlohmann::json& now);
     const State& Now();
-    // The control's element id, as a JavaScript string.
-    static std::string Id(ControlId control);
 
     DriverServer& server_;
     const form::FormDescription& description_;

@@ -24,6 +24,21 @@ const insert = (page, text) => page.run((t) => {
   box.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: t }));
 }, text);
 
+// A point in a control's client pixels, in the viewport's.
+const at = (page, id, x, y) => page.run((...point) => ribi.at(...point), id, x, y);
+const inputs = {
+  click: async (page, id, x, y, button, count) => page.click(...(await at(page, id, x, y)), { button, count }),
+  down: async (page, id, x, y) => page.down(...(await at(page, id, x, y))),
+  move: async (page, id, x, y) => page.move(...(await at(page, id, x, y))),
+  up: async (page, id, x, y) => page.up(...(await at(page, id, x, y))),
+  key: (page, combination) => page.key(combination),
+  // Each character a key of the pupil's own layout.
+  async type(page, units) {
+    for (const c of fromUnits(units)) await (/\p{Cs}|\t/u.test(c) ? insert(page, c) : page.key(c));
+  },
+  insert: (page, units) => insert(page, fromUnits(units)),
+};
+
 const pages = [];
 const calls = {
   async open() {
@@ -33,19 +48,12 @@ const calls = {
   },
   close: (page) => page.close(),
   run: (page, expression) => page.evaluate(expression),
-  click: (page, x, y, button, count) => page.click(x, y, { button, count }),
-  down: (page, x, y) => page.down(x, y),
-  move: (page, x, y) => page.move(x, y),
-  up: (page, x, y) => page.up(x, y),
-  key: (page, combination) => page.key(combination),
-  // Each character a key of the pupil's own layout.
-  async type(page, units) {
-    for (const c of fromUnits(units)) await (/\p{Cs}|\t/u.test(c) ? insert(page, c) : page.key(c));
-  },
-  insert: (page, units) => insert(page, fromUnits(units)),
-  pixel: async (page, x, y) => decodePng(await page.screenshot()).rgb(x, y),
+  pixel: async (page, id, x, y) => decodePng(await page.screenshot()).rgb(...(await at(page, id, x, y))),
   lacks: () => engine.lacks,
 };
+// Each input answers with what the pupil sees after it.
+for (const [name, input] of Object.entries(inputs))
+  calls[name] = async (page, ...args) => (await input(page, ...args), page.run(() => ribi.state()));
 
 const lines = readline.createInterface({ input: process.stdin });
 lines.on('line', async (line) => {

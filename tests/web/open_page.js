@@ -5,7 +5,7 @@
 // Chromium, with a profile on disk rather than an incognito one), or early
 // (its goto returns once the new document has begun, loaded or not), and
 // offers goto, evaluate (an expression), click, mouse down, move and up,
-// wheel and tap at points, key and type (a Cyrillic letter too), resize,
+// and tap at points, key and type (a Cyrillic letter too), resize,
 // a PNG screenshot, and the console errors and requests it saw (null where
 // the engine cannot tell). What it cannot do at all it names in `lacks`,
 // with the reason; the tests skip that one check there. Everything else is

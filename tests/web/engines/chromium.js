@@ -59,7 +59,6 @@ async function open({ width, height, touch, dark, profile, early }) {
     down: async (x, y) => { await page.mouse.move(x, y); await page.mouse.down(); },
     move: (x, y) => page.mouse.move(x, y, { steps: 2 }),
     up: async (x, y) => { await page.mouse.move(x, y); await page.mouse.up(); },
-    wheel: async (x, y, delta) => { await page.mouse.move(x, y); await page.mouse.wheel(0, delta); },
     tap: (x, y) => page.touchscreen.tap(x, y),
     key: (key) => ([...key].length === 1 && key > '\u007f' ? letter(key) : page.keyboard.press(key)),
     type: (text) => page.keyboard.type(text),

@@ -98,7 +98,6 @@ async function open({ width, height, dark, early }) {
     down: (x, y) => pointer([at(x, y), { type: 'pointerDown', button: 0 }]),
     move: (x, y) => pointer([{ ...at(x, y), duration: 20 }]),
     up: (x, y) => pointer([at(x, y), { type: 'pointerUp', button: 0 }]),
-    wheel: (x, y, delta) => act('wheel', null, [{ type: 'scroll', x: Math.round(x), y: Math.round(y), deltaX: 0, deltaY: delta }]),
     tap: null,
     key(combination) {
       const pressed = combination.split(/\+(?=.)/).map((key) => keys[key] ?? key);

@@ -269,12 +269,12 @@ void BrowserWindow::PointerAt(const std::string& call, ControlId control, Point 
 
 void BrowserWindow::Click(ControlId control, Point at, Button button)
 {
-    PointerAt("click", control, at, {button == Button::Left ? "left" : "right", 1});
+    PointerAt("click", control, at, {{{"button", button == Button::Left ? "left" : "right"}, {"count", 1}}});
 }
 
 void BrowserWindow::DoubleClick(ControlId control, Point at)
 {
-    PointerAt("click", control, at, {"left", 2});
+    PointerAt("click", control, at, {{{"button", "left"}, {"count", 2}}});
 }
 
 void BrowserWindow::Drag(ControlId control, Point from, Point to)

@@ -26,26 +26,20 @@ const insert = (page, text) => page.run((t) => {
 
 // A point in a control's client pixels, in the viewport's.
 const at = (page, id, x, y) => page.run((...point) => ribi.at(...point), id, x, y);
-const inputs = {
-  click: async (page, id, x, y, button, count) => page.click(...(await at(page, id, x, y)), { button, count }),
-  down: async (page, id, x, y) => page.down(...(await at(page, id, x, y))),
-  move: async (page, id, x, y) => page.move(...(await at(page, id, x, y))),
-  up: async (page, id, x, y) => page.up(...(await at(page, id, x, y))),
+const inputs = Object.fromEntries(['click', 'down', 'move', 'up'].map((name) =>
+  [name, async (page, id, x, y, options) => page[name](...(await at(page, id, x, y)), options)]));
+Object.assign(inputs, {
   key: (page, combination) => page.key(combination),
   // Each character a key of the pupil's own layout.
   async type(page, units) {
     for (const c of fromUnits(units)) await (/\p{Cs}|\t/u.test(c) ? insert(page, c) : page.key(c));
   },
   insert: (page, units) => insert(page, fromUnits(units)),
-};
+});
 
 const pages = [];
 const calls = {
-  async open() {
-    const page = await open();
-    await page.load();
-    return pages.push(page) - 1;
-  },
+  open: async () => { const page = await open(); await page.load(); return pages.push(page) - 1; },
   close: (page) => page.close(),
   run: (page, expression) => page.evaluate(expression),
   pixel: async (page, id, x, y) => decodePng(await page.screenshot()).rgb(...(await at(page, id, x, y))),
@@ -58,12 +52,9 @@ for (const [name, input] of Object.entries(inputs))
 const lines = readline.createInterface({ input: process.stdin });
 lines.on('line', async (line) => {
   const { page, call, args = [] } = JSON.parse(line);
-  let answer;
-  try {
-    answer = { value: (await calls[call](pages[page], ...args)) ?? null, errors: pages[page]?.errors?.length ?? 0 };
-  } catch (error) {
-    answer = { error: `${call}: ${error.message}` };
-  }
+  const answer = await (async () => calls[call](pages[page], ...args))().then(
+    (value) => ({ value: value ?? null, errors: pages[page]?.errors?.length ?? 0 }),
+    (error) => ({ error: `${call}: ${error.message}` }));
   process.stdout.write(`${JSON.stringify(answer, toUnits)}\n`);
 });
 lines.on('close', () => engine.quit());

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -41,7 +42,7 @@ constexpr char kPageHelpers[] = R"((() => {
     writes.push([text, options().findIndex((o) => o.checked)]);
   } });
   window.ribi = {
-    at: (id, x, y) => origin(element(id)).map((o, i) => Math.max(0, o + [x, y][i])),
+    origin: (id) => origin(element(id)),
     size: (id) => [element(id).clientWidth, element(id).clientHeight],
     bounds: (id) => rectIn(element(id), form),
     row(index) {
@@ -260,9 +261,21 @@ form::Index BrowserWindow::SelectedOption()
     return -1;
 }
 
+// In the viewport's pixels, from the control's client origin, which the
+// fixed layout keeps; a point off the page's top or left is at its edge.
+json BrowserWindow::ViewportPoint(ControlId control, Point at)
+{
+    const auto [origin, added] = origins_.try_emplace(Narrow(control));
+    if (added) {
+        const json o = Read("origin", control);
+        origin->second = {o[0].get<double>(), o[1].get<double>()};
+    }
+    return {std::max(0.0, origin->second.first + at.x), std::max(0.0, origin->second.second + at.y)};
+}
+
 void BrowserWindow::PointerAt(const std::string& call, ControlId control, Point at, json more)
 {
-    json args = {Id(control), at.x, at.y};
+    json args = ViewportPoint(control, at);
     args.insert(args.end(), more.begin(), more.end());
     Act(call, std::move(args));
 }
@@ -343,7 +356,7 @@ std::vector<std::u16string> BrowserWindow::Items(ControlId list)
 
 Rgb BrowserWindow::Pixel(ControlId control, Point at)
 {
-    const json rgb = server_.Call(page_, "pixel", {Id(control), at.x, at.y}).value;
+    const json rgb = server_.Call(page_, "pixel", ViewportPoint(control, at)).value;
     return {rgb[0], rgb[1], rgb[2]};
 }
 

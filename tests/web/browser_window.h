@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ribi::testing {
@@ -105,6 +106,7 @@ private:
     nlohmann::json Read(const std::string& helper, ControlId control);
     // An input, which answers with what the pupil sees after it.
     void Act(const std::string& call, nlohmann::json args);
+    nlohmann::json ViewportPoint(ControlId control, Point at);
     void PointerAt(const std::string& call, ControlId control, Point at, nlohmann::json more = nlohmann::json::array());
     void Take(const nlohmann::json& now);
     const State& Now();
@@ -119,6 +121,7 @@ private:
     // The layout is fixed: each control's is read once.
     std::map<std::string, Rect> bounds_;
     std::map<std::string, Point> sizes_;
+    std::map<std::string, std::pair<double, double>> origins_;
 };
 
 } // namespace ribi::testing

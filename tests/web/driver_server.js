@@ -24,25 +24,27 @@ const insert = (page, text) => page.run((t) => {
   box.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: t }));
 }, text);
 
-// A point in a control's client pixels, in the viewport's.
-const at = (page, id, x, y) => page.run((...point) => ribi.at(...point), id, x, y);
-const inputs = Object.fromEntries(['click', 'down', 'move', 'up'].map((name) =>
-  [name, async (page, id, x, y, options) => page[name](...(await at(page, id, x, y)), options)]));
-Object.assign(inputs, {
+// A point is in the viewport's pixels.
+const inputs = {
+  click: (page, x, y, options) => page.click(x, y, options),
+  down: (page, x, y) => page.down(x, y),
+  move: (page, x, y) => page.move(x, y),
+  up: (page, x, y) => page.up(x, y),
   key: (page, combination) => page.key(combination),
-  // Each character a key of the pupil's own layout.
+  // Keys of the pupil's own layout, between what no key gives.
   async type(page, units) {
-    for (const c of fromUnits(units)) await (/\p{Cs}|\t/u.test(c) ? insert(page, c) : page.key(c));
+    for (const run of fromUnits(units).match(/\p{Cs}|\t|[^\p{Cs}\t]+/gu) ?? [])
+      await (/^(\p{Cs}|\t)$/u.test(run) ? insert(page, run) : page.type(run));
   },
   insert: (page, units) => insert(page, fromUnits(units)),
-});
+};
 
 const pages = [];
 const calls = {
   open: async () => { const page = await open(); await page.load(); return pages.push(page) - 1; },
   close: (page) => page.close(),
   run: (page, expression) => page.evaluate(expression),
-  pixel: async (page, id, x, y) => decodePng(await page.screenshot()).rgb(...(await at(page, id, x, y))),
+  pixel: async (page, x, y) => decodePng(await page.screenshot()).rgb(x, y),
   lacks: () => engine.lacks,
 };
 // Each input answers with what the pupil sees after it.

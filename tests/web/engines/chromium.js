@@ -61,7 +61,9 @@ async function open({ width, height, touch, dark, profile, early }) {
     up: async (x, y) => { await page.mouse.move(x, y); await page.mouse.up(); },
     tap: (x, y) => page.touchscreen.tap(x, y),
     key: (key) => ([...key].length === 1 && key > '\u007f' ? letter(key) : page.keyboard.press(key)),
-    type: (text) => page.keyboard.type(text),
+    // Key by key, as a keyboard types it: Playwright's own typing puts
+    // other letters in as an input method would, wherever the caret was.
+    type: async (text) => { for (const c of text) await (c > '\u007f' ? letter(c) : page.keyboard.type(c)); },
     resize: (size) => page.setViewportSize(size),
     screenshot: () => page.screenshot(),
     // What only Chromium's protocol tells: the fonts a text was drawn

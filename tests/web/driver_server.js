@@ -39,10 +39,18 @@ const inputs = {
   insert: (page, units) => insert(page, fromUnits(units)),
 };
 
+// A closed page is kept for the next window, which loads the page afresh
+// in it: WebKit's driver starts a browser for each page it opens.
 const pages = [];
+const closed = [];
 const calls = {
-  open: async () => { const page = await open(); await page.load(); return pages.push(page) - 1; },
-  close: (page) => page.close(),
+  async open() {
+    const page = closed.pop() ?? (await open());
+    page.errors?.splice(0);
+    await page.load();
+    return pages.includes(page) ? pages.indexOf(page) : pages.push(page) - 1;
+  },
+  close: (page) => { closed.push(page); },
   run: (page, expression) => page.evaluate(expression),
   pixel: async (page, x, y) => decodePng(await page.screenshot()).rgb(x, y),
   lacks: () => engine.lacks,

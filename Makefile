@@ -49,11 +49,15 @@ WEB_BUILD ?= build-web
 WEB_ENV = NODE_PATH=/usr/share/nodejs
 web:
 	@scripts/install-packages.sh build web
-	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel -DRIBI_NATIVE_BUILD=$(abspath $(BUILD)) >/dev/null
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target ribi_page
 
-# Its tests: the core suites under Node, the page in Chromium, Firefox ESR and WebKitGTK.
+# Its tests: the core suites under Node, the page in Chromium, Firefox ESR and
+# WebKitGTK, there the shared window suites too, from a program of the native build.
 test-web: web
+	@scripts/install-packages.sh build qt tests
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target browser_window_tests
 	@$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
 	@cd $(WEB_BUILD) && $(WEB_ENV) ctest -j $(JOBS) --output-on-failure --timeout 400
 

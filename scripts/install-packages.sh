@@ -7,7 +7,7 @@ packages_for() {
     case "$1" in
     build) echo "cmake make g++ pkg-config" ;;
     qt) echo "qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-liberation" ;;
-    tests) echo "libgtest-dev python3 hunspell hunspell-bg" ;;
+    tests) echo "libgtest-dev nlohmann-json3-dev python3 hunspell hunspell-bg" ;;
     checks) echo "clang-tidy clang-format" ;;
     window-tests) echo "qt6-base-private-dev xvfb xauth xdotool desktop-file-utils appstream dpkg-dev lintian" ;;
     # What a screen reader and a dark desktop theme get (tests/accessibility).

@@ -54,11 +54,13 @@ TEST_P(WindowBehaviour, TabCyclesOutputOptionGroupAndList)
     EXPECT_EQ(window->Focused(), ControlName(OptionId(0)));
     window->Press(Key::Tab);
     EXPECT_EQ(window->Focused(), ControlName(kNames));
-    window->Press(Key::Tab);
-    EXPECT_EQ(window->Focused(), ControlName(kOutput));
-    EXPECT_EQ(window->OutputText(), before); // no tab was typed
-    window->Press(Key::ShiftTab);
-    EXPECT_EQ(window->Focused(), ControlName(kNames));
+    if (Can(*window, Lack::TabRound)) {
+        window->Press(Key::Tab);
+        EXPECT_EQ(window->Focused(), ControlName(kOutput));
+        EXPECT_EQ(window->OutputText(), before); // no tab was typed
+        window->Press(Key::ShiftTab);
+        EXPECT_EQ(window->Focused(), ControlName(kNames));
+    }
     window->Press(Key::ShiftTab);
     EXPECT_EQ(window->Focused(), ControlName(OptionId(0)));
     EXPECT_EQ(window->ListClicks() + window->OptionClicks(), 0); // focus alone shows nothing
@@ -75,13 +77,14 @@ TEST_P(WindowBehaviour, TabCyclesOutputOptionGroupAndList)
     EXPECT_EQ(window->Focused(), ControlName(OptionId(kNonSchooling)));
 }
 
-// A pupil back in the output box by Tab types where the caret was: Tab
+// A pupil back in the output box by Shift+Tab types where the caret was: Tab
 // selects nothing that the next key would replace.
 TEST_P(WindowBehaviour, TabIntoTheOutputBoxSelectsNothing)
 {
     window->ClickType(kSchooling);
     window->Click(kOutput, {10, 10});
-    for (int i = 0; i < 3; ++i) window->Press(Key::Tab);
+    window->Press(Key::Tab);
+    window->Press(Key::ShiftTab);
     ASSERT_EQ(window->Focused(), ControlName(kOutput));
     const TextSelection selection = window->OutputSelection();
     EXPECT_EQ(selection.start, selection.end);
@@ -121,6 +124,13 @@ TEST_P(WindowBehaviour, ArrowsInTheListShowTheNextSpecies)
     window->Press(Key::End);
     EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(kLastSpecies)));
     EXPECT_EQ(window->SelectedOption(), expected::TypeOf(kLastSpecies));
+    window->Press(Key::Home);
+    EXPECT_EQ(window->SelectedRow(), 0);
+    window->Press(Key::PageDown);
+    EXPECT_GT(window->SelectedRow(), 1);
+    window->Type(u"х"); // a letter: the next name with it
+    EXPECT_EQ(window->SelectedRow(), Row(u"хамсия"));
+    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"хамсия")));
     EXPECT_EQ(window->Focused(), ControlName(kNames));
 }
 
@@ -160,6 +170,7 @@ const form::FormDescription& ThreeTypes()
 
 TEST_P(WindowBehaviour, ArrowsStepThroughTheGroupInIndexOrderEachWay)
 {
+    if (const std::string why = window->Lacks(Lack::OtherForms); !why.empty()) GTEST_SKIP() << why;
     window = GetParam().make(ThreeTypes());
     window->Press(Key::Tab);
     ASSERT_EQ(window->Focused(), ControlName(OptionId(0)));
@@ -185,9 +196,11 @@ TEST_P(WindowBehaviour, ListClickRules)
     EXPECT_EQ(window->ListClicks(), 2);
     EXPECT_FALSE(window->OutputText().ends_with(u"x"));
 
-    window->Click(kNames, window->RowCentre(Row(u"паламуд")), Button::Right); // selects nothing, shows nothing
-    EXPECT_EQ(window->ListClicks(), 2);
-    EXPECT_EQ(window->SelectedRow(), first);
+    if (Can(*window, Lack::RightClick)) {
+        window->Click(kNames, window->RowCentre(Row(u"паламуд")), Button::Right); // selects nothing, shows nothing
+        EXPECT_EQ(window->ListClicks(), 2);
+        EXPECT_EQ(window->SelectedRow(), first);
+    }
 
     const Point sardine = window->RowCentre(Row(u"сардина"));
     window->DoubleClick(kNames, sardine);
@@ -219,9 +232,11 @@ TEST_P(WindowBehaviour, OptionClickRules)
     EXPECT_EQ(window->OptionClicks(), 2);
     EXPECT_TRUE(window->OutputText().starts_with(TypeFirstLine(kNonSchooling)));
 
-    window->ClickOption(kSchooling, Button::Right);
-    EXPECT_EQ(window->SelectedOption(), kNonSchooling);
-    EXPECT_EQ(window->OptionClicks(), 2);
+    if (Can(*window, Lack::RightClick)) {
+        window->ClickOption(kSchooling, Button::Right);
+        EXPECT_EQ(window->SelectedOption(), kNonSchooling);
+        EXPECT_EQ(window->OptionClicks(), 2);
+    }
 
     // Anywhere in the option's rectangle counts, its circle too.
     window->Click(OptionId(kSchooling), {2, window->Size(OptionId(kSchooling)).y / 2});

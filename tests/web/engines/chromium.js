@@ -59,10 +59,11 @@ async function open({ width, height, touch, dark, profile, early }) {
     down: async (x, y) => { await page.mouse.move(x, y); await page.mouse.down(); },
     move: (x, y) => page.mouse.move(x, y, { steps: 2 }),
     up: async (x, y) => { await page.mouse.move(x, y); await page.mouse.up(); },
-    wheel: async (x, y, delta) => { await page.mouse.move(x, y); await page.mouse.wheel(0, delta); },
     tap: (x, y) => page.touchscreen.tap(x, y),
-    key: (key) => (key.length === 1 && key > '\u007f' ? letter(key) : page.keyboard.press(key)),
-    type: (text) => page.keyboard.type(text),
+    key: (key) => ([...key].length === 1 && key > '\u007f' ? letter(key) : page.keyboard.press(key)),
+    // Key by key, as a keyboard types it: Playwright's own typing puts
+    // other letters in as an input method would, wherever the caret was.
+    type: async (text) => { for (const c of text) await (c > '\u007f' ? letter(c) : page.keyboard.type(c)); },
     resize: (size) => page.setViewportSize(size),
     screenshot: () => page.screenshot(),
     // What only Chromium's protocol tells: the fonts a text was drawn
@@ -100,4 +101,6 @@ async function open({ width, height, touch, dark, profile, early }) {
 
 const quit = async () => { if (launched) await (await launched).close(); };
 
-module.exports = { open, quit, lacks: {} };
+module.exports = { open, quit, lacks: {
+  undoOfTheFocusedControl: 'Chromium\'s undo is the page\'s: Ctrl+Z anywhere undoes the last typing into the output box',
+} };

@@ -51,7 +51,6 @@ async function open({ width, height, touch, dark, early }) {
     down: async (x, y) => { await page.mouse.move(x, y); await page.mouse.down(); },
     move: (x, y) => page.mouse.move(x, y, { steps: 2 }),
     up: async (x, y) => { await page.mouse.move(x, y); await page.mouse.up(); },
-    wheel: async (x, y, delta) => { await page.mouse.move(x, y); await page.mouse.wheel({ deltaY: delta }); },
     tap: (x, y) => page.touchscreen.tap(x, y),
     async key(combination) {
       const keys = combination.split(/\+(?=.)/).map(keyName);

@@ -12,7 +12,7 @@ const driverPath = process.env.RIBI_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver';
 const browserPath = process.env.RIBI_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
 // WebDriver's code points for the keys the tests press.
-const keys = { Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Control: '\uE009', Space: '\uE00D', PageUp: '\uE00E',
+const keys = { Backspace: '\uE003', Tab: '\uE004', Enter: '\uE007', Escape: '\uE00C', Delete: '\uE017', Shift: '\uE008', Control: '\uE009', Space: '\uE00D', PageUp: '\uE00E',
   PageDown: '\uE00F', End: '\uE010', Home: '\uE011', ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014',
   ArrowDown: '\uE015' };
 const buttons = { left: 0, right: 2 };
@@ -98,7 +98,6 @@ async function open({ width, height, dark, early }) {
     down: (x, y) => pointer([at(x, y), { type: 'pointerDown', button: 0 }]),
     move: (x, y) => pointer([{ ...at(x, y), duration: 20 }]),
     up: (x, y) => pointer([at(x, y), { type: 'pointerUp', button: 0 }]),
-    wheel: (x, y, delta) => act('wheel', null, [{ type: 'scroll', x: Math.round(x), y: Math.round(y), deltaX: 0, deltaY: delta }]),
     tap: null,
     key(combination) {
       const pressed = combination.split(/\+(?=.)/).map((key) => keys[key] ?? key);

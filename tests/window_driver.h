@@ -180,6 +180,7 @@ enum class Lack {
     RightClick,
     TabRound,                // Tab from the window's last stop to its first
     UndoOfTheFocusedControl, // Ctrl+Z undoing the focused control's typing alone
+    CopyOfNoBreakSpaces,     // a copy of the output box keeping its no-break spaces
 };
 
 // A real window, driven by mouse and keys as a pupil drives it.

@@ -72,6 +72,47 @@ constexpr char kPageHelpers[] = R"((() => {
       copy.remove();
       return Math.round(rows);
     },
+    // The rows the box wraps its text into. A textarea does not tell them:
+    // its text is laid out again in a block of the same content width and
+    // text style, and read a character at a time.
+    rows() {
+      const s = getComputedStyle(box), mirror = document.createElement('div');
+      for (const p of ['fontFamily', 'fontSize', 'fontWeight', 'fontStyle', 'fontKerning', 'letterSpacing',
+        'wordSpacing', 'lineHeight', 'whiteSpace', 'overflowWrap', 'wordBreak', 'lineBreak', 'hyphens', 'tabSize'])
+        mirror.style[p] = s[p];
+      Object.assign(mirror.style, { position: 'absolute', left: '0', top: '0', visibility: 'hidden', padding: '0',
+        border: '0', width: `${box.clientWidth - parseFloat(s.paddingLeft) - parseFloat(s.paddingRight)}px` });
+      mirror.textContent = box.value;
+      document.body.append(mirror);
+      const range = document.createRange(), rows = [];
+      let top = null;
+      for (let i = 0; i < box.value.length; ++i) {
+        range.setStart(mirror.firstChild, i);
+        range.setEnd(mirror.firstChild, i + 1);
+        // WebKit also gives a row's first character a rect of no width at the end of the row before.
+        const rect = box.value[i] === '\n' ? null : [...range.getClientRects()].filter((r) => r.width > 0).pop();
+        if (rows.length === 0 || (rect && rect.top > top + 1)) {
+          rows.push('');
+          top = rect ? rect.top : top;
+        }
+        if (box.value[i] !== '\n') rows[rows.length - 1] += box.value[i];
+      }
+      mirror.remove();
+      return rows.map((row) => [...row].map((c) => c.charCodeAt(0)));
+    },
+    narrow: (width) => { box.style.width = `${width}px`; },
+    // What a paste gives, into a box of its own; the focus goes back.
+    scratch() {
+      window.focusedBefore = document.activeElement;
+      document.body.appendChild(document.createElement('textarea')).id = 'ribi-scratch';
+      document.getElementById('ribi-scratch').focus();
+    },
+    pasted() {
+      const scratch = document.getElementById('ribi-scratch'), text = scratch.value;
+      scratch.remove();
+      window.focusedBefore.focus();
+      return [...text].map((c) => c.charCodeAt(0));
+    },
     // Once the engine has scrolled to the caret, which Firefox does at its next frame.
     firstLine: () => new Promise((done) => requestAnimationFrame(() => setTimeout(() => done(Math.round(box.scrollTop / pitch))))),
     overflows: () => box.scrollHeight > box.clientHeight,
@@ -394,6 +435,31 @@ int BrowserWindow::OutputNotifications()
     return Now().announced;
 }
 
+std::vector<std::u16string> BrowserWindow::OutputRows()
+{
+    std::vector<std::u16string> rows;
+    for (const auto& row : Ask("ribi.rows()")) rows.push_back(Text(row));
+    return rows;
+}
+
+bool BrowserWindow::NarrowOutput(int width)
+{
+    Ask("ribi.narrow(" + std::to_string(width) + ")");
+    bounds_.clear();
+    sizes_.clear();
+    origins_.clear();
+    return true;
+}
+
+// The browser's own clipboard, as a paste of it reads: a copy by the
+// engine, not the driver's.
+std::u16string BrowserWindow::ClipboardText()
+{
+    Ask("ribi.scratch()");
+    Act("key", {"Control+v"});
+    return form::WithCrLfBreaks(Text(Ask("ribi.pasted()")));
+}
+
 std::string BrowserWindow::Lacks(Lack what)
 {
     switch (what) {
@@ -407,6 +473,8 @@ std::string BrowserWindow::Lacks(Lack what)
         return "Tab from the page's last stop goes on to the browser's own, as on any page";
     case Lack::UndoOfTheFocusedControl:
         return server_.Lacks("undoOfTheFocusedControl");
+    case Lack::CopyOfNoBreakSpaces:
+        return server_.Lacks("copyOfNoBreakSpaces");
     }
     return {};
 }

@@ -71,6 +71,9 @@ public:
     bool IsResizable() override { return Ask("ribi.resizable()").get<bool>(); }
     TextSelection OutputSelection() override;
     int OutputLines() override { return Ask("ribi.lines()").get<int>(); }
+    std::vector<std::u16string> OutputRows() override;
+    bool NarrowOutput(int width) override;
+    std::u16string ClipboardText() override;
     int FirstVisibleOutputLine() override { return Ask("ribi.firstLine()").get<int>(); }
     bool OutputOverflows() override { return Ask("ribi.overflows()").get<bool>(); }
     form::Index SelectedOption() override;

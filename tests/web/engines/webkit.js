@@ -118,6 +118,7 @@ async function quit() {
 module.exports = { open, quit, lacks: {
   touch: 'WebKitWebDriver has no touch input',
   rightClick: 'WebKitWebDriver releases a right press as a left one, which clicks',
+  copyOfNoBreakSpaces: 'WebKitGTK copies and pastes a textarea\'s no-break spaces as plain spaces',
   coarsePointer: 'MiniBrowser cannot be told its pointer is coarse',
   console: 'WebKitWebDriver reports no console messages',
   requests: 'WebKitWebDriver reports no requests',

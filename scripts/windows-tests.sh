@@ -10,8 +10,12 @@ way=$1 build32=$2 build64=$3 jobs=$4
 cd "$(dirname "$0")/.."
 
 if [ "$way" = auto ]; then
-    if scripts/can-run-32bit.sh; then
+    # 32-bit Wine comes from the i386 archive, which a mirror may fail to
+    # serve: then the machine allows the 64-bit way alone.
+    if scripts/can-run-32bit.sh && scripts/install-packages.sh wine32 window-tests; then
         way=32 why="this machine can run 32-bit programs"
+    elif scripts/can-run-32bit.sh; then
+        way=64 why="32-bit Wine could not be installed"
     else
         way=64 why="this machine cannot run 32-bit programs"
     fi

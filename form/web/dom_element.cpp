@@ -1,17 +1,16 @@
 #include "form/web/dom_element.h"
 
+#include <string>
+
 namespace ribi::form::web {
 namespace {
 
-// Digits of a number that is not negative; the page needs no other.
+// A number's digits, as ElementId writes an index's: std::to_string is
+// linked already, for those.
 std::u16string Decimal(int number)
 {
-    std::u16string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + number % 10));
-        number /= 10;
-    } while (number > 0);
-    return digits;
+    const std::string digits = std::to_string(number);
+    return {digits.begin(), digits.end()};
 }
 
 } // namespace

@@ -17,12 +17,7 @@ string(APPEND CMAKE_CXX_FLAGS_MINSIZEREL " -flto")
 string(APPEND CMAKE_EXE_LINKER_FLAGS_MINSIZEREL " -flto")
 
 add_library(ribi_web STATIC
-  form/web/dom_element.cpp
-  form/web/dom_listener.cpp
-  form/web/list_box_element.cpp
-  form/web/live_announcer.cpp
-  form/web/option_element.cpp
-  form/web/output_box_element.cpp
+  form/web/page_views.cpp
   form/web/web_form.cpp
 )
 target_link_libraries(ribi_web PUBLIC ribi_core)
@@ -34,10 +29,10 @@ target_link_libraries(ribi_web PUBLIC ribi_core)
 add_executable(ribi_program window/main_web.cpp)
 target_link_libraries(ribi_program PRIVATE ribi_web)
 set_target_properties(ribi_program PROPERTIES OUTPUT_NAME ribi SUFFIX .js
-                      LINK_DEPENDS ${PROJECT_SOURCE_DIR}/form/web/dom.js)
-# The page's objects are reached through the few functions of dom.js.
+                      LINK_DEPENDS ${PROJECT_SOURCE_DIR}/form/web/page_views.js)
+# The page's side of the views, page_views.js, draws them and feeds the controls.
 target_link_options(ribi_program PRIVATE
-  --js-library ${PROJECT_SOURCE_DIR}/form/web/dom.js
+  --js-library ${PROJECT_SOURCE_DIR}/form/web/page_views.js
   -sDYNAMIC_EXECUTION=0
   -sENVIRONMENT=web
   -sINCOMING_MODULE_JS_API=instantiateWasm

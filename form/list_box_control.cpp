@@ -3,6 +3,8 @@
 #include "form/control_error.h"
 #include "form/form.h"
 
+#include <algorithm>
+
 namespace ribi::form {
 
 ListBoxControl::ListBoxControl(Form& form, Index index, const std::vector<std::u16string_view>& items)
@@ -71,6 +73,44 @@ void ListBoxControl::Choose(Index row)
 {
     Press(row);
     Release();
+}
+
+Index ListBoxControl::KeyTarget(Key key, Index pageRows) const
+{
+    const int from = selected_;
+    const int page = std::max<int>(1, pageRows);
+    int to = 0;
+    switch (key) {
+    case Key::Down:
+        to = from + 1;
+        break;
+    case Key::Up:
+        to = from < 0 ? 0 : from - 1;
+        break;
+    case Key::PageDown:
+        to = from < 0 ? 0 : from + page;
+        break;
+    case Key::PageUp:
+        to = from - page;
+        break;
+    case Key::Home:
+        to = 0;
+        break;
+    case Key::End:
+        to = ListCount() - 1;
+        break;
+    }
+    return static_cast<Index>(std::clamp(to, 0, std::max(0, ListCount() - 1)));
+}
+
+Index ListBoxControl::RowStartingWith(char16_t letter) const
+{
+    const int count = ListCount();
+    for (int step = 1; step <= count; ++step) {
+        const auto at = static_cast<std::size_t>((selected_ + step + count) % count);
+        if (!items_[at].empty() && items_[at][0] == letter) return static_cast<Index>(at);
+    }
+    return -1;
 }
 
 void ListBoxControl::Select(Index row)

@@ -53,6 +53,15 @@ public:
     // Between a press and its release.
     bool Pressed() const { return pressed_; }
 
+    // The keys that move the selection, for a binding whose toolkit has no
+    // list box of its own.
+    enum class Key { Down, Up, PageDown, PageUp, Home, End };
+    // The row `key` moves the selection to, `pageRows` rows being shown;
+    // from no selection, Down and Up both start at the first row.
+    Index KeyTarget(Key key, Index pageRows) const;
+    // The next row round the list whose name starts with `letter`; -1 for none.
+    Index RowStartingWith(char16_t letter) const;
+
 private:
     void Select(Index row);
     void RaiseClick();

@@ -3,7 +3,7 @@
 // where the page holds none) and lives as long as the page.
 
 #include "form/form.h"
-#include "form/web/dom.h"
+#include "form/web/page_views.h"
 #include "form/web/web_form.h"
 #include "selection/handlers.h"
 #include "window/main_form.h"
@@ -22,9 +22,7 @@ public:
 
 class MainWindow {
 public:
-    MainWindow()
-        : form_(MainFormDescription()), window_(form_, form::web::Js::Document().Get("body")),
-          handlers_(form_, diagnostics_)
+    MainWindow() : form_(MainFormDescription()), window_(form_), handlers_(form_, diagnostics_)
     {
         form_.Connect(&handlers_);
         window_.AcceptInput();

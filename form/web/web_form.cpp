@@ -1,5 +1,7 @@
 #include "form/web/web_form.h"
 
+#include "form/line_breaks.h"
+
 #include <string>
 
 namespace ribi::form::web {
@@ -8,22 +10,11 @@ namespace {
 
 constexpr int kPointsPerInch = 72;
 constexpr int kCssPixelsPerInch = 96;
-constexpr char16_t kLandmarkId[] = u"ribi-page";
+constexpr int kNoColour = -1;
 
-// The description's face first, then faces with the same metrics as Times
-// New Roman that free systems carry; nothing is fetched.
-std::u16string CssFont(const FontDescription& font)
+int Rgb(Colour colour)
 {
-    return u"\"" + std::u16string(font.family) + u"\", \"Liberation Serif\", \"Tinos\", serif";
-}
-
-// document.title collapses runs of blanks; no-break spaces stay as they are.
-std::u16string TitleKeepingBlanks(std::u16string_view title)
-{
-    std::u16string kept(title);
-    for (auto& c : kept)
-        if (c == u' ') c = u'\u00A0';
-    return kept;
+    return colour.Red() << 16 | colour.Green() << 8 | colour.Blue();
 }
 
 // The window's banner, its first label that names no control, is the
@@ -35,132 +26,79 @@ bool IsBanner(const FormPlan& plan, Position position)
     return false;
 }
 
-const char* TagOf(const FormPlan& plan, Position position)
-{
-    switch (plan.At(position).kind) {
-    case ControlKind::Label:
-        return IsBanner(plan, position) ? "h1" : "div";
-    case ControlKind::Frame:
-        return "fieldset";
-    case ControlKind::OptionButton:
-        return "label";
-    case ControlKind::TextBox:
-        return "textarea";
-    case ControlKind::ListBox:
-        break;
-    }
-    return "div";
-}
-
-void FillWindow(const Js& form, const FormDescription& description)
-{
-    const Js document = Js::Document();
-    document.Set("title", TitleKeepingBlanks(description.title));
-    document.Get("documentElement").Set("lang", u"bg"); // for the screen reader's voice
-    form.SetClass("ribi-form");
-    form.SetAttribute("aria-busy", u"true");
-    const Js style = form.Get("style");
-    style.Set("width", CssPixels(TwipsToPixels(description.clientWidth)));
-    style.Set("height", CssPixels(TwipsToPixels(description.clientHeight)));
-    style.Set("backgroundColor", CssColour(description.background));
-    style.Set("fontFamily", CssFont(description.font));
-    style.Set("fontSize", CssPixels(description.font.pointSize * kCssPixelsPerInch / kPointsPerInch));
-    style.Set("fontWeight", description.font.weight);
-}
-
 } // namespace
 
-WebForm::WebForm(Form& form, const Js& page)
-    : form_(form), landmark_(ObtainElement(page, "main", kLandmarkId).element),
-      window_(ObtainElement(landmark_, "div", form.Plan().Description().name)), announcer_(landmark_),
-      elements_(form.Plan().Count())
+WebForm::WebForm(Form& form) : form_(form)
 {
     const FormPlan& plan = form_.Plan();
-    if (window_.created) FillWindow(window_.element, plan.Description());
+    const FormDescription& window = plan.Description();
+    ribi_page_window(std::u16string(window.name).c_str(), std::u16string(window.title).c_str(),
+                     TwipsToPixels(window.clientWidth), TwipsToPixels(window.clientHeight), Rgb(window.background),
+                     std::u16string(window.font.family).c_str(),
+                     window.font.pointSize * kCssPixelsPerInch / kPointsPerInch, window.font.weight);
     for (Position position = 0; position < plan.Count(); ++position) Build(position);
-    if (plan.TabOrder().empty()) return;
-    // The page's order is the order of the description, which is the tab
-    // order. A window drawn into the page has the focus there already,
-    // unless the pupil has moved it.
-    const Js& first = elements_[plan.TabOrder().front()];
-    if (window_.created) first.SetAttribute("autofocus", u"");
-    const Js focused = Js::Document().Get("activeElement");
-    if (window_.created || focused.IsNull() || focused == Js::Document().Get("body"))
-        ribi_dom_focus(first.Slot(), true);
+    // The page's order is the order of the description, which is the tab order.
+    if (!plan.TabOrder().empty()) ribi_page_focus_first(static_cast<int>(plan.TabOrder().front()));
 }
 
-WebForm::~WebForm() = default;
+WebForm::~WebForm()
+{
+    ribi_page_close();
+}
 
-// The page holds the input that came while the window was busy, and
-// passes it on once the attribute is gone.
 void WebForm::AcceptInput()
 {
-    window_.element.RemoveAttribute("aria-busy");
+    ribi_page_ready();
 }
 
 void WebForm::Build(Position position)
 {
     const FormPlan& plan = form_.Plan();
     const ControlDescription& control = plan.At(position);
-    const Js* parent = &window_.element;
+    const int at = static_cast<int>(position);
+    int parent = -1;
     if (!control.container.empty())
-        if (const auto frame = plan.Element(control.container, 0)) parent = &elements_[*frame];
-
-    PageElement page = ObtainElement(*parent, TagOf(plan, position), ElementId(control.name, control.index));
-    const bool drawn = !page.created;
+        if (const auto frame = plan.Element(control.container, 0)) parent = static_cast<int>(*frame);
+    const std::u16string id = ElementId(control.name, control.index);
+    const std::u16string text(control.text);
     switch (control.kind) {
     case ControlKind::Label:
-    case ControlKind::Frame:
-        break;
-    case ControlKind::OptionButton:
-        options_.push_back(
-            std::make_unique<OptionElement>(page.element, drawn, control.name, *form_.OptionAt(position)));
-        break;
-    case ControlKind::ListBox:
-        // A hidden list's items are read by position only, never seen nor read out.
-        if (control.visible)
-            lists_.push_back(std::make_unique<ListBoxElement>(page.element.Copy(), drawn, *form_.ListAt(position)));
-        break;
-    case ControlKind::TextBox:
-        texts_.push_back(
-            std::make_unique<OutputBoxElement>(page.element.Copy(), drawn, *form_.TextAt(position), announcer_));
-        break;
-    }
-    if (page.created) Fill(page, control);
-    elements_[position] = std::move(page.element);
-}
-
-// What a new element shows; a drawn one shows it already.
-void WebForm::Fill(const PageElement& page, const ControlDescription& control)
-{
-    const Js& element = page.element;
-    switch (control.kind) {
-    case ControlKind::Label:
-        element.SetClass("ribi-label");
-        element.Get("style").Set("textAlign", control.centred ? u"center" : u"left");
-        element.Set("textContent", control.text);
+        ribi_page_label(at, parent, id.c_str(), text.c_str(), IsBanner(plan, position), control.centred);
         break;
     case ControlKind::Frame:
-        element.SetClass("ribi-frame");
-        AppendElement(element, "legend").Set("textContent", control.text);
+        ribi_page_frame(at, parent, id.c_str(), text.c_str());
         break;
-    case ControlKind::TextBox:
-        element.SetClass("ribi-text");
-        break;
-    case ControlKind::OptionButton:
-    case ControlKind::ListBox:
+    case ControlKind::OptionButton: {
+        OptionButtonControl& option = *form_.OptionAt(position);
+        ribi_page_option(at, parent, id.c_str(), std::u16string(control.name).c_str(), option.Caption().c_str(),
+                         &option);
+        options_.push_back(std::make_unique<OptionElement>(at, option));
         break;
     }
-    if (!control.visible) {
-        element.Set("hidden", 1); // neither seen, nor focused, nor read out
-        return;
+    case ControlKind::ListBox: {
+        ListBoxControl& list = *form_.ListAt(position);
+        ribi_page_list(at, parent, id.c_str(), control.visible ? &list : nullptr);
+        if (!control.visible) break;
+        for (Index row = 0; row < list.ListCount(); ++row)
+            ribi_page_row(at, ElementId(id, row).c_str(), list.List(row).c_str());
+        lists_.push_back(std::make_unique<ListBoxElement>(at, list));
+        break;
     }
-    Place(element, control.bounds);
-    if (control.hasBackground) element.Get("style").Set("backgroundColor", CssColour(control.background));
+    case ControlKind::TextBox: {
+        TextBoxControl& box = *form_.TextAt(position);
+        ribi_page_box(at, parent, id.c_str(), WithLfBreaks(box.Text()).c_str(), &box);
+        texts_.push_back(std::make_unique<OutputBoxElement>(at, box));
+        break;
+    }
+    }
     // Labels, frames and options are named by their own text.
     const bool namedByItsText = control.kind == ControlKind::OptionButton || control.kind == ControlKind::Frame ||
                                 control.kind == ControlKind::Label;
-    if (!control.accessibleName.empty() && !namedByItsText) element.SetAttribute("aria-label", control.accessibleName);
+    const std::u16string name(namedByItsText ? std::u16string_view() : control.accessibleName);
+    const TwipsRect& bounds = control.bounds;
+    ribi_page_place(at, control.visible, TwipsToPixels(bounds.left), TwipsToPixels(bounds.top),
+                    TwipsToPixels(bounds.width), TwipsToPixels(bounds.height),
+                    control.hasBackground ? Rgb(control.background) : kNoColour, name.c_str());
 }
 
 } // namespace ribi::form::web

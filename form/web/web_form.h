@@ -6,11 +6,7 @@
 // and delivers their Clicks.
 
 #include "form/form.h"
-#include "form/web/dom_element.h"
-#include "form/web/list_box_element.h"
-#include "form/web/live_announcer.h"
-#include "form/web/option_element.h"
-#include "form/web/output_box_element.h"
+#include "form/web/page_views.h"
 
 #include <memory>
 #include <vector>
@@ -19,11 +15,11 @@ namespace ribi::form::web {
 
 class WebForm final {
 public:
-    // Builds the window of `form` into `page` (the document's body) and
-    // gives the focus to its first tab stop; where the page holds the
-    // window already, finds its elements by their ids instead. Until
-    // AcceptInput the window is busy. `form` must outlive the window.
-    WebForm(Form& form, const Js& page);
+    // Builds the window of `form` into the document's body and gives the
+    // focus to its first tab stop; where the page holds the window already,
+    // finds its elements by their ids instead. Until AcceptInput the window
+    // is busy. `form` must outlive the window.
+    explicit WebForm(Form& form);
     ~WebForm();
     WebForm(const WebForm&) = delete;
     WebForm& operator=(const WebForm&) = delete;
@@ -34,15 +30,8 @@ public:
 
 private:
     void Build(Position position);
-    void Fill(const PageElement& element, const ControlDescription& control);
 
     Form& form_;
-    Js landmark_; // the page's main landmark, which holds the window
-    PageElement window_;
-    LiveAnnouncer announcer_;
-    // By the control's position in the plan.
-    std::vector<Js> elements_;
-    // The views, each attached to its control.
     std::vector<std::unique_ptr<ListBoxElement>> lists_;
     std::vector<std::unique_ptr<OptionElement>> options_;
     std::vector<std::unique_ptr<OutputBoxElement>> texts_;

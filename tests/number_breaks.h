@@ -4,6 +4,12 @@
 // "500") or between a number and its unit ("5" and "м"). The texts join
 // these with no-break spaces; the window's wrapping must keep them.
 
+#include "catalogue/catalogue.h"
+#include "tests/expected_output.h"
+#include "tests/utf8.h"
+
+#include <gtest/gtest.h>
+
 #include <array>
 #include <string_view>
 
@@ -41,6 +47,22 @@ inline bool BreaksANumber(std::u16string_view before, std::u16string_view after)
     while (!after.empty() && (after.front() == u' ' || after.front() == kNoBreakSpace)) after.remove_prefix(1);
     return !before.empty() && IsDigit(before.back()) && !after.empty() &&
            (IsDigit(after.front()) || StartsWithUnit(after));
+}
+
+// Every species' output in `window`'s box, row by row as it wraps there,
+// its box `width` pixels wide; the rows read are as many as the box's lines
+// where the window can count those.
+template <typename Window> void ExpectNoRowBreaksANumber(Window& window, int width, bool countLines = true)
+{
+    for (const catalogue::Species& species : catalogue::AllSpecies()) {
+        window.ClickSpecies(expected::Row(species.name));
+        const std::vector<std::u16string> rows = window.OutputRows();
+        if (countLines) ASSERT_EQ(static_cast<int>(rows.size()), window.OutputLines());
+        for (std::size_t k = 1; k < rows.size(); ++k)
+            EXPECT_FALSE(BreaksANumber(rows[k - 1], rows[k]))
+                << Utf8(species.name).value_or("?") << " at " << width << " px: \"" << Utf8(rows[k - 1]).value_or("?")
+                << "\" / \"" << Utf8(rows[k]).value_or("?") << '"';
+    }
 }
 
 } // namespace ribi::testing

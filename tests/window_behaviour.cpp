@@ -7,7 +7,6 @@
 #include "form/line_breaks.h"
 #include "tests/expected_output.h"
 #include "tests/number_breaks.h"
-#include "tests/utf8.h"
 #include "tests/window_driver.h"
 
 #include <algorithm>
@@ -253,15 +252,7 @@ TEST_P(WindowBehaviour, NoRowEndsInsideANumberOrBeforeItsUnit)
     const int own = window->Bounds(kOutput).width;
     for (const int width : {own, own * 3 / 4, own / 2, own / 3}) {
         if (width != own && !window->NarrowOutput(width)) break;
-        for (const catalogue::Species& species : catalogue::AllSpecies()) {
-            window->ClickSpecies(Row(species.name));
-            const std::vector<std::u16string> rows = window->OutputRows();
-            ASSERT_EQ(static_cast<int>(rows.size()), window->OutputLines());
-            for (std::size_t k = 1; k < rows.size(); ++k)
-                EXPECT_FALSE(BreaksANumber(rows[k - 1], rows[k]))
-                    << Utf8(species.name).value_or("?") << " at " << width << " px: \""
-                    << Utf8(rows[k - 1]).value_or("?") << "\" / \"" << Utf8(rows[k]).value_or("?") << '"';
-        }
+        ExpectNoRowBreaksANumber(*window, width);
     }
 }
 

@@ -6,7 +6,7 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const http = require('node:http');
 const { after } = require('node:test');
-const { engine, engineName, pageUrl, desktop, open } = require('./open_page');
+const { engine, engineName, pageUrl, desktop, phones, open } = require('./open_page');
 
 after(() => engine.quit());
 
@@ -19,8 +19,6 @@ const outputs = {
   species: expected.speciesOutputs.map(withLf),
   listings: expected.typeListings.map(withLf),
 };
-
-const phones = [{ width: 360, height: 640 }, { width: 640, height: 360 }];
 
 // Whether this engine can do `what` ('touch', 'console', ...); where it
 // cannot, test `t` says why, and the caller skips that one check.

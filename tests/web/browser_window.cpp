@@ -226,8 +226,9 @@ std::string DriverServer::Lacks(const std::string& what) const
     return Utf8(Text(lacks_[what])).value_or(what);
 }
 
-BrowserWindow::BrowserWindow(DriverServer& server, const form::FormDescription& description)
-    : server_(server), description_(description), page_(server.Call(-1, "open").value.get<int>())
+BrowserWindow::BrowserWindow(DriverServer& server, const form::FormDescription& description, int phone)
+    : server_(server), description_(description),
+      page_(server.Call(-1, "open", phone < 0 ? json::array() : json::array({phone})).value.get<int>())
 {
     Ask(kPageHelpers);
 }

@@ -43,8 +43,9 @@ private:
 
 class BrowserWindow : public RealWindowDriver {
 public:
-    // The page holds the program's own window alone: `description` must be it.
-    BrowserWindow(DriverServer& server, const form::FormDescription& description);
+    // The page holds the program's own window alone: `description` must be
+    // it. At a desktop's size, or of the driver's phone `phone`.
+    BrowserWindow(DriverServer& server, const form::FormDescription& description, int phone = -1);
     ~BrowserWindow() override;
     BrowserWindow(const BrowserWindow&) = delete;
     BrowserWindow& operator=(const BrowserWindow&) = delete;

@@ -8,7 +8,7 @@
 // logged. The end of stdin closes the engine.
 
 const readline = require('node:readline');
-const { engine, open } = require('./open_page');
+const { engine, desktop, phones, open } = require('./open_page');
 const { decodePng } = require('./png');
 
 const fromUnits = (units) => Buffer.from(Uint16Array.from(units).buffer).toString('utf16le');
@@ -40,12 +40,15 @@ const inputs = {
 };
 
 // A closed page is kept for the next window, which loads the page afresh
-// in it: WebKit's driver starts a browser for each page it opens.
+// in it: WebKit's driver starts a browser for each page it opens. A window
+// on a phone (its index in `phones`) resizes it.
 const pages = [];
 const closed = [];
 const calls = {
-  async open() {
+  async open(_none, phone) {
     const page = closed.pop() ?? (await open());
+    if (phone !== undefined || page.resized) await page.resize(phones[phone] ?? desktop);
+    page.resized = phone !== undefined;
     page.errors?.splice(0);
     await page.load();
     return pages.includes(page) ? pages.indexOf(page) : pages.push(page) - 1;

@@ -21,6 +21,7 @@ const engineName = process.env.RIBI_ENGINE || 'chromium';
 const engine = require(`./engines/${engineName}`);
 const pageUrl = pathToFileURL(process.env.RIBI_PAGE).href;
 const desktop = { width: 1024, height: 768 };
+const phones = [{ width: 360, height: 640 }, { width: 640, height: 360 }];
 
 // What a pupil sees: the output box's text, the row shown, the types
 // marked, where the focus is, and how many outputs were announced.
@@ -134,4 +135,4 @@ async function open({ width, height, touch = false, dark = false, profile = fals
   });
 }
 
-module.exports = { engine, engineName, pageUrl, desktop, open };
+module.exports = { engine, engineName, pageUrl, desktop, phones, open };

@@ -290,8 +290,10 @@ TEST_P(RandomUserActions, NeverBreakTheWindow)
     constexpr int kActionsPerSeed = 1500;
     // A cap well inside CTest's timeout: a slow window or a busy machine
     // sends fewer actions rather than failing, but never too few to count.
+    // One seed may be slowed by the pasted pages it draws (over a second a
+    // paste under Wine), so the floor is on the run, not on each seed.
     constexpr auto kBudgetPerSeed = std::chrono::seconds(6);
-    constexpr int kFewestPerSeed = 100;
+    constexpr int kFewest = 400;
     const auto start = Clock::now();
     std::pair<milliseconds, std::string> slowest;
     int sent = 0;
@@ -318,8 +320,8 @@ TEST_P(RandomUserActions, NeverBreakTheWindow)
                 FAIL() << report.str();
             }
         }
-        EXPECT_GE(i, kFewestPerSeed) << "seed " << seed << ": the time ran out after " << i << " actions";
     }
+    EXPECT_GE(sent, kFewest) << "the time ran out after " << sent << " actions";
     std::cout << sent << " actions in " << std::chrono::duration_cast<milliseconds>(Clock::now() - start).count()
               << " ms; the slowest, " << slowest.first.count() << " ms: " << slowest.second << '\n';
 }

@@ -26,6 +26,8 @@ import tempfile
 from pathlib import Path
 
 LANDMARK = re.compile(r'<main id="ribi-page">.*</main>', flags=re.S)
+# The page's own scripts: the one it runs at once, and the loader it runs as text.
+SCRIPT = r'<script(?: type="text/plain" id="[a-z-]+")?>(.*?)</script>'
 START_TAG = re.compile(r"<([a-z0-9]+)((?:\s+[^\s=>]+(?:=\"[^\"]*\")?)*)\s*>")
 
 
@@ -66,14 +68,14 @@ def packed(data):
 def minified(page, closure):
     """The page's own script compiled small, and its style without comments
     or indentation: what a pupil's browser reads before it paints."""
-    script = re.search(r"<script>\n(.*?)</script>", page, flags=re.S)
-    with tempfile.NamedTemporaryFile("w", suffix=".js", encoding="utf-8") as source:
-        source.write(script.group(1))
-        source.flush()
-        small = subprocess.run([closure, "--compilation_level", "SIMPLE", "--language_out", "ECMASCRIPT_2017",
-                                "--charset", "UTF-8", "--js", source.name],
-                               stdout=subprocess.PIPE, check=True, text=True, encoding="utf-8").stdout
-    page = page.replace(script.group(1), small)
+    for script in re.findall(SCRIPT, page, flags=re.S):
+        with tempfile.NamedTemporaryFile("w", suffix=".js", encoding="utf-8") as source:
+            source.write(script)
+            source.flush()
+            small = subprocess.run([closure, "--compilation_level", "SIMPLE", "--language_out", "ECMASCRIPT_2017",
+                                    "--charset", "UTF-8", "--js", source.name],
+                                   stdout=subprocess.PIPE, check=True, text=True, encoding="utf-8").stdout
+        page = page.replace(script, small)
     style = re.search(r"<style>\n(.*?)</style>", page, flags=re.S).group(1)
     lines = (line.strip() for line in re.sub(r"/\*.*?\*/", "", style, flags=re.S).splitlines())
     return page.replace(style, "\n".join(line for line in lines if line) + "\n")
@@ -93,7 +95,7 @@ def fill(template, values, program):
         sys.exit(f"make_page: the page must hold one <style> block, it holds {len(styles)}")
     policy = "; ".join([
         "default-src 'none'",
-        "script-src " + " ".join(source_hash(script) for script in blocks(page, "script") + [program])
+        "script-src " + " ".join(source_hash(script) for script in re.findall(SCRIPT, page, flags=re.S) + [program])
         + " 'wasm-unsafe-eval'",
         f"style-src {source_hash(styles[0])}",
         "img-src data:",

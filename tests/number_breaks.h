@@ -57,7 +57,9 @@ template <typename Window> void ExpectNoRowBreaksANumber(Window& window, int wid
     for (const catalogue::Species& species : catalogue::AllSpecies()) {
         window.ClickSpecies(expected::Row(species.name));
         const std::vector<std::u16string> rows = window.OutputRows();
-        if (countLines) ASSERT_EQ(static_cast<int>(rows.size()), window.OutputLines());
+        if (countLines) {
+            ASSERT_EQ(static_cast<int>(rows.size()), window.OutputLines());
+        }
         for (std::size_t k = 1; k < rows.size(); ++k)
             EXPECT_FALSE(BreaksANumber(rows[k - 1], rows[k]))
                 << Utf8(species.name).value_or("?") << " at " << width << " px: \"" << Utf8(rows[k - 1]).value_or("?")

@@ -312,12 +312,8 @@ form::Index BrowserWindow::SelectedOption()
 // fixed layout keeps; a point off the page's top or left is at its edge.
 json BrowserWindow::ViewportPoint(ControlId control, Point at)
 {
-    const auto [origin, added] = origins_.try_emplace(Narrow(control));
-    if (added) {
-        const json o = Read("origin", control);
-        origin->second = {o[0].get<double>(), o[1].get<double>()};
-    }
-    return {std::max(0.0, origin->second.first + at.x), std::max(0.0, origin->second.second + at.y)};
+    const json& origin = Layout("origin", control);
+    return {std::max(0.0, origin[0].get<double>() + at.x), std::max(0.0, origin[1].get<double>() + at.y)};
 }
 
 void BrowserWindow::PointerAt(const std::string& call, ControlId control, Point at, json more)
@@ -366,24 +362,24 @@ Rect BrowserWindow::RowRect(form::Index row)
     return {r[0], r[1], r[2], r[3]};
 }
 
+// The layout is fixed: each control's is read once.
+const json& BrowserWindow::Layout(const std::string& helper, ControlId control)
+{
+    const auto [at, added] = layout_.try_emplace(helper + Narrow(control));
+    if (added) at->second = Read(helper, control);
+    return at->second;
+}
+
 Point BrowserWindow::Size(ControlId control)
 {
-    const auto [at, added] = sizes_.try_emplace(Narrow(control));
-    if (added) {
-        const json size = Read("size", control);
-        at->second = {size[0], size[1]};
-    }
-    return at->second;
+    const json& size = Layout("size", control);
+    return {size[0], size[1]};
 }
 
 Rect BrowserWindow::Bounds(ControlId control)
 {
-    const auto [at, added] = bounds_.try_emplace(Narrow(control));
-    if (added) {
-        const json r = Read("bounds", control);
-        at->second = {r[0], r[1], r[2], r[3]};
-    }
-    return at->second;
+    const json& r = Layout("bounds", control);
+    return {r[0], r[1], r[2], r[3]};
 }
 
 ControlId BrowserWindow::ParentOf(ControlId control)
@@ -451,9 +447,7 @@ std::vector<std::u16string> BrowserWindow::OutputRows()
 bool BrowserWindow::NarrowOutput(int width)
 {
     Ask("ribi.narrow(" + std::to_string(width) + ")");
-    bounds_.clear();
-    sizes_.clear();
-    origins_.clear();
+    layout_.clear();
     return true;
 }
 

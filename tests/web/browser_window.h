@@ -110,6 +110,7 @@ private:
     nlohmann::json Read(const std::string& helper, ControlId control);
     // An input, which answers with what the pupil sees after it.
     void Act(const std::string& call, nlohmann::json args);
+    const nlohmann::json& Layout(const std::string& helper, ControlId control);
     nlohmann::json ViewportPoint(ControlId control, Point at);
     void PointerAt(const std::string& call, ControlId control, Point at, nlohmann::json more = nlohmann::json::array());
     void Take(const nlohmann::json& now);
@@ -122,10 +123,7 @@ private:
     State state_;
     bool fresh_ = false;
     std::u16string clipboard_;
-    // The layout is fixed: each control's is read once.
-    std::map<std::string, Rect> bounds_;
-    std::map<std::string, Point> sizes_;
-    std::map<std::string, std::pair<double, double>> origins_;
+    std::map<std::string, nlohmann::json> layout_; // by helper and control
 };
 
 } // namespace ribi::testing

@@ -1,4 +1,5 @@
 #include "catalogue/catalogue.h"
+#include "tests/expected_output.h"
 #include "tests/number_breaks.h"
 #include "tests/utf8.h"
 
@@ -54,11 +55,6 @@ constexpr ExpectedRow kExpected[kSpeciesCount] = {
     {u"щука", u"0", u"Щуката (Esox lucius) е едра хищна риба, широко разпространена в нашите води.", 325},
 };
 
-bool IsCatalogueName(std::u16string_view name)
-{
-    return std::any_of(AllSpecies().begin(), AllSpecies().end(), [&](const Species& s) { return s.name == name; });
-}
-
 // The pieces of `text` between the separators, the last one unless empty.
 std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_view separator)
 {
@@ -71,23 +67,21 @@ std::vector<std::u16string_view> Split(std::u16string_view text, std::u16string_
     return pieces;
 }
 
-// What a text box shows must be plain prose: no control characters (so no
-// stray line break), and only BMP characters, since lengths are counted in
-// code units.
-void ExpectPlainText(std::u16string_view text, std::string_view what)
-{
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        EXPECT_GE(text[i], u' ') << what << ": control character at " << i;
-        EXPECT_FALSE(text[i] >= 0xD800 && text[i] <= 0xDFFF) << what << ": surrogate at " << i;
-    }
-}
-
-// A blank inside a number or before its unit is a no-break space, so that
-// no line ends there; every other blank is a plain one.
-void ExpectNumbersHeldTogether(std::u16string_view text)
+// What a text box shows must be tidy prose: no control characters (so no
+// stray line break), only BMP characters since lengths are counted in code
+// units, no blank at either end nor two in a row, and a blank inside a
+// number or before its unit a no-break space, so that no line ends there;
+// every other blank a plain one.
+void ExpectTidy(std::u16string_view text)
 {
     using ribi::testing::kNoBreakSpace;
+    ASSERT_FALSE(text.empty());
+    EXPECT_NE(text.front(), u' ');
+    EXPECT_NE(text.back(), u' ');
+    EXPECT_EQ(text.find(u"  "), std::u16string_view::npos);
     for (std::size_t i = 0; i < text.size(); ++i) {
+        EXPECT_GE(text[i], u' ') << "control character at " << i;
+        EXPECT_FALSE(text[i] >= 0xD800 && text[i] <= 0xDFFF) << "surrogate at " << i;
         if (text[i] != u' ' && text[i] != kNoBreakSpace) continue;
         const bool insideANumber = ribi::testing::BreaksANumber(text.substr(0, i), text.substr(i + 1));
         EXPECT_EQ(text[i] == kNoBreakSpace, insideANumber)
@@ -95,65 +89,33 @@ void ExpectNumbersHeldTogether(std::u16string_view text)
     }
 }
 
-// --- The table the lookups read by position -------------------------------
-
-TEST(CatalogueTable, RowsHaveTheExpectedNamesAndTypeCodesInStoredOrder)
-{
-    ASSERT_EQ(AllSpecies().size(), 18u);
-    for (std::size_t p = 0; p < kSpeciesCount; ++p) {
-        EXPECT_EQ(Utf8(AllSpecies()[p].name), Utf8(kExpected[p].name)) << "position " << p;
-        EXPECT_EQ(Utf8(AllSpecies()[p].typeCode), Utf8(kExpected[p].typeCode)) << "position " << p;
-    }
-}
-
 // Listing a type walks the table in stored order, so a type's names come out
 // sorted only because the whole table is. The Bulgarian alphabet runs in the
 // order of U+0430..U+044F (which only adds ы and э), so code units compare
 // names alphabetically.
-TEST(CatalogueTable, NamesAreStrictlyAlphabetical)
-{
-    for (std::size_t p = 1; p < kSpeciesCount; ++p) {
-        EXPECT_LT(AllSpecies()[p - 1].name, AllSpecies()[p].name)
-            << Utf8(AllSpecies()[p - 1].name) << " / " << Utf8(AllSpecies()[p].name);
-    }
-}
-
-// --- Descriptions ----------------------------------------------------------
-
-TEST(CatalogueDescriptions, OpenWithTheirFixedSentenceAndHaveTheirExactLength)
+TEST(Catalogue, RowsInAlphabeticalOrderWithTheirTypeCodesAndDescriptions)
 {
     for (std::size_t p = 0; p < kSpeciesCount; ++p) {
-        const std::u16string_view text = AllSpecies()[p].description;
+        const Species& row = AllSpecies()[p];
         const ExpectedRow& want = kExpected[p];
-        SCOPED_TRACE(Utf8(want.name));
-        EXPECT_EQ(text.size(), want.length);
-        EXPECT_EQ(Utf8(text.substr(0, want.opening.size())), Utf8(want.opening));
-        // The opening is a whole sentence: the paragraph goes on after a blank.
-        ASSERT_GT(text.size(), want.opening.size());
-        EXPECT_EQ(text[want.opening.size()], u' ');
+        SCOPED_TRACE("position " + std::to_string(p));
+        EXPECT_EQ(Utf8(row.name), Utf8(want.name));
+        EXPECT_EQ(Utf8(row.typeCode), Utf8(want.typeCode));
+        if (p > 0) {
+            EXPECT_LT(AllSpecies()[p - 1].name, row.name);
+        }
+        // One paragraph, whose opening is a whole sentence: it goes on after a blank.
+        EXPECT_EQ(Utf8(row.description.substr(0, want.opening.size() + 1)), Utf8(want.opening) + ' ');
+        EXPECT_EQ(row.description.size(), want.length);
+        EXPECT_TRUE(row.description.ends_with(u'.'));
+        ExpectTidy(row.description);
     }
 }
-
-TEST(CatalogueDescriptions, AreSingleParagraphsWithTidyBlanks)
-{
-    for (const Species& s : AllSpecies()) {
-        const std::u16string_view text = s.description;
-        SCOPED_TRACE(Utf8(s.name));
-        ExpectPlainText(text, Utf8(s.name));
-        ASSERT_FALSE(text.empty());
-        EXPECT_NE(text.front(), u' ');
-        EXPECT_NE(text.back(), u' ');
-        EXPECT_EQ(text.back(), u'.');
-        EXPECT_EQ(text.find(u"  "), std::u16string_view::npos);
-        ExpectNumbersHeldTogether(text);
-    }
-}
-
-// --- Task statement --------------------------------------------------------
 
 // Ten lines, each ended by CR LF: a lone CR or LF is a control character
-// within a line.
-TEST(TaskStatement, IsTenCrLfLinesOf1285Characters)
+// within a line. Line nine ends with sixteen of the catalogue's names, in
+// alphabetical order.
+TEST(TaskStatement, IsTenTidyCrLfLinesOf1285CharactersInTheFixedWording)
 {
     const std::u16string_view text = TaskStatement();
     EXPECT_EQ(text.size(), 1285u);
@@ -162,42 +124,23 @@ TEST(TaskStatement, IsTenCrLfLinesOf1285Characters)
     ASSERT_EQ(lines.size(), 10u);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         SCOPED_TRACE("line " + std::to_string(i + 1));
-        ExpectPlainText(lines[i], "task statement");
-        ASSERT_FALSE(lines[i].empty());
-        EXPECT_NE(lines[i].front(), u' ');
-        EXPECT_NE(lines[i].back(), u' ');
-        EXPECT_EQ(lines[i].find(u"  "), std::u16string_view::npos);
-        ExpectNumbersHeldTogether(lines[i]);
+        ExpectTidy(lines[i]);
     }
-}
-
-TEST(TaskStatement, KeepsTheFixedWording)
-{
-    const auto lines = Split(TaskStatement(), u"\r\n");
-    ASSERT_EQ(lines.size(), 10u);
     constexpr std::u16string_view first = u"Формирането на пасаж носи определен предимства и недостатъци за рибата.";
     EXPECT_TRUE(lines[0].starts_with(first)) << Utf8(lines[0]);
     EXPECT_EQ(Utf8(lines[4]), Utf8(u"Чрез група радиобутони да се представят видовете риба: пасажен и непасажен тип."));
     EXPECT_EQ(Utf8(lines[5]),
               Utf8(u"В списъчно поле да се представят азбучно подредени имена на различни видове риба."));
-}
 
-TEST(TaskStatement, LineNineEndsWithSixteenCatalogueNamesInAlphabeticalOrder)
-{
-    const auto lines = Split(TaskStatement(), u"\r\n");
-    ASSERT_EQ(lines.size(), 10u);
-    std::u16string_view line = lines[8];
-    ASSERT_TRUE(line.ends_with(u'.'));
-    const std::size_t colon = line.rfind(u": ");
-    ASSERT_NE(colon, std::u16string_view::npos);
-    const auto names = Split(line.substr(colon + 2, line.size() - colon - 3), u", ");
-    ASSERT_EQ(names.size(), 16u) << Utf8(line);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        EXPECT_TRUE(IsCatalogueName(names[i])) << Utf8(names[i]);
-        if (i > 0) {
-            EXPECT_LT(names[i - 1], names[i]) << Utf8(names[i - 1]) << " / " << Utf8(names[i]);
-        }
-    }
+    const std::u16string_view nine = lines[8];
+    const std::size_t colon = nine.rfind(u": ");
+    ASSERT_TRUE(nine.ends_with(u'.') && colon != std::u16string_view::npos) << Utf8(nine);
+    const auto names = Split(nine.substr(colon + 2, nine.size() - colon - 3), u", ");
+    ASSERT_EQ(names.size(), 16u) << Utf8(nine);
+    // Row() throws for a name the catalogue does not have.
+    for (std::size_t i = 1; i < names.size(); ++i)
+        EXPECT_LT(ribi::testing::expected::Row(names[i - 1]), ribi::testing::expected::Row(names[i]))
+            << Utf8(names[i - 1]) << " / " << Utf8(names[i]);
 }
 
 } // namespace

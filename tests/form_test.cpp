@@ -1,6 +1,7 @@
-// The form runtime: its controls' state and the rules every window's
-// controls follow, fed events as a binding feeds them, with recording
-// views in place of a toolkit's widgets.
+// The form layer: the plan a description gives, and the runtime's controls
+// with the rules every window's controls follow, fed events as a binding
+// feeds them, with recording views in place of a toolkit's widgets. What
+// every window shows of these rules the shared suites check on the windows.
 
 #include "form/control_error.h"
 #include "form/form.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,21 +25,25 @@ form::ControlDescription Control(ControlKind kind, std::u16string_view name, Ind
     return {.kind = kind, .name = name, .index = index, .container = container, .tabStop = true};
 }
 
-// A list of five rows, a frame of three options (declared out of Index
-// order), a frame of one, and a text box.
+// Every control a tab stop, each array declared out of Index order: a
+// hidden list, a list of five rows, a frame of three options, a label, a
+// frame of one option and a text box.
 form::FormDescription Small()
 {
     form::FormDescription form{};
     auto& c = form.controls;
-    c.push_back(Control(ControlKind::ListBox, u"List1", 0));
+    c.push_back(Control(ControlKind::ListBox, u"List1", 1)); // 0
+    c.back().visible = false;
+    c.push_back(Control(ControlKind::ListBox, u"List1", 0)); // 1
     c.back().items = {u"а", u"б", u"в", u"г", u"д"};
-    c.push_back(Control(ControlKind::Frame, u"Frame1", 0));
-    c.push_back(Control(ControlKind::OptionButton, u"Option1", 1, u"Frame1"));
-    c.push_back(Control(ControlKind::OptionButton, u"Option1", 0, u"Frame1"));
-    c.push_back(Control(ControlKind::OptionButton, u"Option1", 2, u"Frame1"));
-    c.push_back(Control(ControlKind::Frame, u"Frame2", 0));
-    c.push_back(Control(ControlKind::OptionButton, u"Option1", 3, u"Frame2"));
-    c.push_back(Control(ControlKind::TextBox, u"Text1", 0));
+    c.push_back(Control(ControlKind::Frame, u"Frame1", 0));                    // 2
+    c.push_back(Control(ControlKind::OptionButton, u"Option1", 1, u"Frame1")); // 3
+    c.push_back(Control(ControlKind::OptionButton, u"Option1", 0, u"Frame1")); // 4
+    c.push_back(Control(ControlKind::OptionButton, u"Option1", 2, u"Frame1")); // 5
+    c.push_back(Control(ControlKind::Label, u"Label1", 0));                    // 6
+    c.push_back(Control(ControlKind::Frame, u"Frame2", 0));                    // 7
+    c.push_back(Control(ControlKind::OptionButton, u"Option1", 3, u"Frame2")); // 8
+    c.push_back(Control(ControlKind::TextBox, u"Text1", 0));                   // 9
     c.back().text = u"задача\r\n";
     return form;
 }
@@ -57,10 +63,9 @@ struct ListView final : form::ListBoxView {
 struct OptionView final : form::OptionButtonView {
     void ShowChecked(bool checked) override { this->checked = checked; }
     void ShowTabStop(bool tabStop) override { this->tabStop = tabStop; }
-    void TakeFocus() override { ++focused; }
+    void TakeFocus() override {}
     bool checked = false;
     bool tabStop = false;
-    int focused = 0;
 };
 
 struct TextView final : form::TextBoxView {
@@ -85,15 +90,26 @@ struct SmallForm {
     std::array<OptionView, 4> optionViews;
 };
 
-TEST(Form, ElementsByNameAndIndexAndAFailingLookUp)
+TEST(FormPlan, RefusesAnElementDescribedTwiceOrANegativeIndex)
+{
+    form::FormDescription twice{};
+    twice.controls = {Control(ControlKind::ListBox, u"List1", 1), Control(ControlKind::ListBox, u"List1", 1)};
+    EXPECT_THROW(form::FormPlan{twice}, std::invalid_argument);
+    form::FormDescription negative{};
+    negative.controls = {Control(ControlKind::ListBox, u"List1", -1)};
+    EXPECT_THROW(form::FormPlan{negative}, std::invalid_argument);
+}
+
+TEST(Form, ElementsByDeclaredNameAndIndexAndTabOrderOverVisibleTabStops)
 {
     SmallForm f;
-    EXPECT_EQ(f.form.List1(0).List(4), u"д");
-    EXPECT_EQ(f.form.Option1(3).Caption(), u"");
-    EXPECT_THROW(f.form.List1(1), form::ControlError);
+    EXPECT_EQ(f.list.List(4), u"д"); // List1(0), declared after List1(1)
+    EXPECT_THROW(f.form.List1(2), form::ControlError);
     EXPECT_THROW(f.form.Option1(4), form::ControlError);
-    EXPECT_THROW(f.form.List1(0).List(5), form::ControlError);
-    EXPECT_THROW(f.form.List1(0).List(-1), form::ControlError);
+    EXPECT_THROW(f.list.List(5), form::ControlError);
+    EXPECT_THROW(f.list.List(-1), form::ControlError);
+    // In described order, without the hidden list, the frames or the label.
+    EXPECT_EQ(f.form.Plan().TabOrder(), (std::vector<form::Position>{1, 3, 4, 5, 8, 9}));
 }
 
 TEST(ListBoxControl, ADragFollowsThePointerAndIsOneClickAtTheRelease)
@@ -103,31 +119,26 @@ TEST(ListBoxControl, ADragFollowsThePointerAndIsOneClickAtTheRelease)
     for (Index row = 1; row <= 4; ++row) f.list.Move(row);
     f.list.Move(-1);    // off the items: the selection stays
     f.list.Selected(3); // the toolkit's own list, scrolling during the drag
-    EXPECT_EQ(f.list.ListIndex(), 3);
     EXPECT_EQ(f.listView.shown, 3);
     EXPECT_EQ(f.clicks.list, 0);
     f.list.Release();
-    EXPECT_EQ(f.clicks.list, 1);
     f.list.Move(2); // the button is up
     f.list.Release();
     EXPECT_EQ(f.list.ListIndex(), 3);
     EXPECT_EQ(f.clicks.list, 1);
-
-    f.list.Press(3); // the row shown already is a Click again
-    f.list.Release();
-    EXPECT_EQ(f.clicks.list, 2);
-    f.list.Press(-1); // on no item
-    f.list.Release();
-    f.list.Press(5); // past the last
-    f.list.Release();
-    EXPECT_EQ(f.clicks.list, 2);
+    for (const Index nowhere : {-1, 5}) { // on no item, past the last
+        f.list.Press(nowhere);
+        f.list.Release();
+    }
+    EXPECT_EQ(f.clicks.list, 1);
 }
 
-TEST(ListBoxControl, ADoubleClickIsOneClickUnlessItsSecondPressIsOnAnotherRow)
+// A release on the row shown is a Click again; the second press of a
+// double click there, a lost release and a key are Clicks only for a new row.
+TEST(ListBoxControl, ASecondPressALostReleaseOrAKeyIsAClickOnlyForANewRow)
 {
     SmallForm f;
-    f.list.Press(1);
-    f.list.Release();
+    f.list.Choose(1);
     f.list.SecondPress(1);
     f.list.Move(3); // no drag either
     f.list.Release();
@@ -137,53 +148,27 @@ TEST(ListBoxControl, ADoubleClickIsOneClickUnlessItsSecondPressIsOnAnotherRow)
     f.list.Release();
     EXPECT_EQ(f.listView.shown, 2);
     EXPECT_EQ(f.clicks.list, 2);
-}
 
-TEST(ListBoxControl, ALostReleaseOrAKeyIsAClickOnlyForANewRow)
-{
-    SmallForm f;
-    f.list.Press(1);
+    f.list.Press(0);
     f.list.Cancelled();
-    EXPECT_EQ(f.clicks.list, 1);
+    EXPECT_EQ(f.clicks.list, 3);
     f.list.Press(3);
-    f.list.Move(1); // back to the row shown
+    f.list.Move(0); // back to the row shown
     f.list.Cancelled();
     f.list.Cancelled(); // no press any more
-    EXPECT_EQ(f.clicks.list, 1);
-
-    f.list.Selected(1); // an arrow at the end of the list, selecting what is shown
-    EXPECT_EQ(f.clicks.list, 1);
+    f.list.Selected(0); // an arrow at the end of the list, selecting what is shown
+    EXPECT_EQ(f.clicks.list, 3);
     f.list.Selected(2);
-    EXPECT_EQ(f.clicks.list, 2);
+    EXPECT_EQ(f.clicks.list, 4);
     f.list.Selected(-1); // nothing a list can select
     EXPECT_EQ(f.list.ListIndex(), 2);
     f.list.Choose(2); // assistive technology: a click, on the row shown too
-    EXPECT_EQ(f.clicks.list, 3);
+    EXPECT_EQ(f.clicks.list, 5);
 }
 
+// Tab enters a frame's options at the selected one, else at the first. The
+// arrows' round of a frame's options in Index order is the windows' to check.
 TEST(OptionButtonControl, AWriteRaisesClickOnlyWhenItSelectsAPupilsClickAlways)
-{
-    SmallForm f;
-    auto& first = f.form.Option1(0);
-    first.SetValue(true);
-    first.SetValue(true); // selected already
-    first.Clicked();      // the pupil's click on the selected option
-    EXPECT_EQ(f.clicks.options, (std::vector<Index>{0, 0}));
-    EXPECT_TRUE(f.optionViews[0].checked);
-
-    f.form.Option1(3).Clicked(); // the other frame: Option1(0) stays selected
-    EXPECT_TRUE(first.Value());
-    f.form.Option1(2).Clicked();
-    EXPECT_FALSE(first.Value());
-    EXPECT_FALSE(f.optionViews[0].checked);
-    EXPECT_TRUE(f.optionViews[2].checked);
-
-    f.form.Option1(2).SetValue(false); // silent, and nothing in the frame is selected
-    EXPECT_FALSE(f.optionViews[2].checked);
-    EXPECT_EQ(f.clicks.options, (std::vector<Index>{0, 0, 3, 2}));
-}
-
-TEST(OptionButtonControl, TabEntersTheGroupAtItsSelectedOptionElseTheFirst)
 {
     SmallForm f;
     const auto tabStops = [&] {
@@ -191,28 +176,29 @@ TEST(OptionButtonControl, TabEntersTheGroupAtItsSelectedOptionElseTheFirst)
         for (const auto& view : f.optionViews) stops.push_back(view.tabStop);
         return stops;
     };
-    EXPECT_EQ(tabStops(), (std::vector<bool>{true, false, false, true})); // one a frame
-    f.form.Option1(2).SetValue(true);
-    EXPECT_EQ(tabStops(), (std::vector<bool>{false, false, true, true}));
-    f.form.Option1(2).SetValue(false);
     EXPECT_EQ(tabStops(), (std::vector<bool>{true, false, false, true}));
-}
+    EXPECT_FALSE(f.form.Option1(3).Arrow(true)); // alone in its frame: the arrow is not the option's
+    auto& first = f.form.Option1(0);
+    first.SetValue(true);
+    first.SetValue(true); // selected already
+    first.Clicked();      // the pupil's click on the selected option
+    EXPECT_EQ(f.clicks.options, (std::vector<Index>{0, 0}));
 
-TEST(OptionButtonControl, ArrowsClickTheNextOptionRoundTheGroupInIndexOrder)
-{
-    SmallForm f;
-    EXPECT_TRUE(f.form.Option1(0).Arrow(true));
-    EXPECT_TRUE(f.form.Option1(1).Arrow(true));
-    EXPECT_TRUE(f.form.Option1(2).Arrow(true)); // round to the first
-    EXPECT_TRUE(f.form.Option1(0).Arrow(false));
-    EXPECT_EQ(f.clicks.options, (std::vector<Index>{1, 2, 0, 2}));
-    EXPECT_EQ(f.optionViews[2].focused, 2);
+    f.form.Option1(3).Clicked(); // the other frame: Option1(0) stays selected
+    EXPECT_TRUE(first.Value());
+    f.form.Option1(2).Clicked();
+    EXPECT_FALSE(first.Value());
+    EXPECT_FALSE(f.optionViews[0].checked);
     EXPECT_TRUE(f.optionViews[2].checked);
-    EXPECT_FALSE(f.form.Option1(3).Arrow(true)); // alone in its frame
-    EXPECT_EQ(f.clicks.options.size(), 4U);
+    EXPECT_EQ(tabStops(), (std::vector<bool>{false, false, true, true}));
+
+    f.form.Option1(2).SetValue(false); // silent, and nothing in the frame is selected
+    EXPECT_FALSE(f.optionViews[2].checked);
+    EXPECT_EQ(tabStops(), (std::vector<bool>{true, false, false, true}));
+    EXPECT_EQ(f.clicks.options, (std::vector<Index>{0, 0, 3, 2}));
 }
 
-TEST(TextBoxControl, KeepsCrLfAndReadsWhatThePupilTypedThroughItsView)
+TEST(TextBoxControl, KeepsCrLfAndReadsWhatThePupilTypedThroughItsViewWhenAsked)
 {
     SmallForm f;
     auto& box = f.form.Text1(0);
@@ -224,7 +210,6 @@ TEST(TextBoxControl, KeepsCrLfAndReadsWhatThePupilTypedThroughItsView)
     box.Typed();
     EXPECT_EQ(box.Text(), u"задача\r\nбележка");
     box.SetText(u"а\r\n"); // outside a click: shown at once
-    EXPECT_EQ(box.Text(), u"а\r\n");
     EXPECT_EQ(view.shown.back(), u"а\n");
 
     TextView drawn; // a page drawn with the text, typed into before the program ran
@@ -234,34 +219,30 @@ TEST(TextBoxControl, KeepsCrLfAndReadsWhatThePupilTypedThroughItsView)
     EXPECT_EQ(box.Text(), u"а\r\nб");
 }
 
-// The handlers write a listing a line at a time, and a species' option
-// raises its own Click inside the species'; the view is shown the text
-// once, at the end of the outermost Click.
-TEST(TextBoxControl, ShownOnceAClickWhateverTheWritesAndNesting)
+// What the handlers write inside a click, nested clicks too, reaches the
+// view once, at the end of the outermost; nothing written, nothing shown.
+TEST(TextBoxControl, ShownAtTheEndOfTheOutermostClick)
 {
     SmallForm f;
-    auto& box = f.form.Text1(0);
     TextView view;
-    box.Attach(&view, form::LineBreaks::CrLf);
+    f.form.Text1(0).Attach(&view, form::LineBreaks::CrLf);
     struct Writer final : form::ClickSink {
-        form::Form& form;
         explicit Writer(form::Form& f) : form(f) {}
         void ListClick(Index) override
         {
             form.Text1(0).SetText(u"1");
-            form.Option1(1).SetValue(true); // nested
-            form.Text1(0).SetText(form.Text1(0).Text() + u"3");
+            form.Option1(1).SetValue(true); // its Click, nested, writes too
+            form.Text1(0).SetText(u"3");
         }
-        void OptionClick(Index) override { form.Text1(0).SetText(form.Text1(0).Text() + u"2"); }
+        void OptionClick(Index) override { form.Text1(0).SetText(u"2"); }
+        form::Form& form;
     } writer(f.form);
     f.form.Connect(&writer);
     f.list.Choose(0);
-    EXPECT_EQ(view.shown, (std::vector<std::u16string>{u"задача\r\n", u"123"}));
-    f.list.Choose(0);
-    EXPECT_EQ(view.shown.size(), 3U);
+    EXPECT_EQ(view.shown, (std::vector<std::u16string>{u"задача\r\n", u"3"}));
     f.form.Connect(nullptr);
-    f.list.Choose(1); // a click that writes nothing
-    EXPECT_EQ(view.shown.size(), 3U);
+    f.list.Choose(1); // a click that writes nothing shows nothing
+    EXPECT_EQ(view.shown.size(), 2U);
 }
 
 } // namespace

@@ -4,12 +4,9 @@
 #include "form/qt/qt_text.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QClipboard>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <private/qguiapplication_p.h>
@@ -30,20 +27,6 @@ constexpr std::array<Qt::Key, kKeyCount> kQtKeys{
     Qt::Key_Escape, Qt::Key_A,       Qt::Key_C,        Qt::Key_V,     Qt::Key_X,      Qt::Key_Z,
 };
 constexpr std::array<Qt::KeyboardModifier, 3> kQtModifiers{Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
-
-Qt::MouseButton ToQt(Button button)
-{
-    return button == Button::Left ? Qt::LeftButton : Qt::RightButton;
-}
-
-// QTest's key clicks know only ASCII; a pupil types Cyrillic.
-void TypeCharacter(QWidget* widget, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &release);
-}
 
 } // namespace
 
@@ -91,28 +74,27 @@ form::Index QtWindow::SelectedRow()
 // accessibility is on, as a screen reader turns it on.
 int QtWindow::OutputNotifications()
 {
-    struct Heard {
-        const QObject* box = nullptr;
-        int count = 0;
-    };
-    static Heard heard;
+    // Static, for the handler is a plain function.
+    static const QObject* box = nullptr;
+    static int heard = 0;
     if (!listening_) {
         listening_ = true;
-        heard = {Output(), 0};
+        box = Output();
+        heard = 0;
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             const auto type = event->type();
-            if (event->object() == heard.box && (type == QAccessible::TextUpdated || type == QAccessible::TextInserted))
-                ++heard.count;
+            if (event->object() == box && (type == QAccessible::TextUpdated || type == QAccessible::TextInserted))
+                ++heard;
         });
     }
-    return heard.count;
+    return heard;
 }
 
 void QtWindow::Click(ControlId control, Point at, Button button)
 {
     const auto [target, local] = Target(control, at);
-    QTest::mouseClick(target, ToQt(button), {}, local);
+    QTest::mouseClick(target, button == Button::Left ? Qt::LeftButton : Qt::RightButton, {}, local);
 }
 
 void QtWindow::DoubleClick(ControlId control, Point at)
@@ -165,7 +147,6 @@ std::vector<std::u16string> QtWindow::Items(ControlId list)
 {
     const auto* widget = Control<QListWidget>(list.name, list.index);
     std::vector<std::u16string> items;
-    items.reserve(static_cast<std::size_t>(widget->count()));
     for (int row = 0; row < widget->count(); ++row) items.push_back(FromQString(widget->item(row)->text()));
     return items;
 }
@@ -216,11 +197,6 @@ bool QtWindow::NarrowOutput(int width)
     return true;
 }
 
-std::u16string QtWindow::ClipboardText()
-{
-    return FromQString(QApplication::clipboard()->text());
-}
-
 form::Index QtWindow::SelectedOption()
 {
     for (form::Index index = 0; Option(index); ++index)
@@ -228,20 +204,20 @@ form::Index QtWindow::SelectedOption()
     return -1;
 }
 
-// A surrogate pair is one key press.
+// QTest's key clicks know only ASCII; a pupil types Cyrillic. A surrogate
+// pair is one key press.
 void QtWindow::TypeCharacters(std::u16string_view text)
 {
     QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool pair = QChar::isHighSurrogate(text[i]) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1]);
-        TypeCharacter(focused, form::qt::ToQString(text.substr(i, pair ? 2 : 1)));
+        const QString key = form::qt::ToQString(text.substr(i, pair ? 2 : 1));
+        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, Qt::Key_unknown, Qt::NoModifier, key);
+            QApplication::sendEvent(focused, &event);
+        }
         if (pair) ++i;
     }
-}
-
-void QtWindow::PutOnClipboard(std::u16string_view text)
-{
-    QApplication::clipboard()->setText(form::qt::ToQString(text));
 }
 
 QWidget* QtWindow::Surface(ControlId control)

@@ -14,6 +14,8 @@
 #include "tests/window_driver.h"
 #include "window/main_form.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -63,7 +65,7 @@ public:
     int OutputLines() override { return static_cast<int>(OutputRows().size()); }
     std::vector<std::u16string> OutputRows() override;
     bool NarrowOutput(int width) override;
-    std::u16string ClipboardText() override;
+    std::u16string ClipboardText() override { return form::qt::FromQString(QApplication::clipboard()->text()); }
     // The plain text editor scrolls by lines.
     int FirstVisibleOutputLine() override { return Output()->verticalScrollBar()->value(); }
     bool OutputOverflows() override { return Output()->verticalScrollBar()->maximum() > 0; }
@@ -84,7 +86,10 @@ public:
 
 private:
     void TypeCharacters(std::u16string_view text) override;
-    void PutOnClipboard(std::u16string_view text) override;
+    void PutOnClipboard(std::u16string_view text) override
+    {
+        QApplication::clipboard()->setText(form::qt::ToQString(text));
+    }
 
     QWidget* Widget(ControlId control) { return Control(control.name, control.index); }
     // The widget whose pixels a control's points are in: a list's rows are in its viewport.

@@ -22,8 +22,8 @@ TEST(QtWindowLook, TheWindowFontIsFoundOnLinux)
     EXPECT_TRUE(family == "Liberation Serif" || family == "Times New Roman") << family.toStdString();
 }
 
-// The texts of the context menu a right click opens on `widget`; the
-// editor pops it up without waiting for it.
+// The texts of the context menu a right click opens on `widget`, without
+// their shortcuts; the editor pops it up without waiting for it.
 QStringList ContextMenuTexts(QWidget* widget)
 {
     const QPoint at(20, 20);
@@ -34,7 +34,7 @@ QStringList ContextMenuTexts(QWidget* widget)
         auto* menu = qobject_cast<QMenu*>(top);
         if (!menu || !menu->isVisible()) continue;
         for (const QAction* action : menu->actions())
-            if (!action->isSeparator()) texts << action->text();
+            if (!action->isSeparator()) texts << action->text().section(u'\t', 0, 0);
         menu->close();
     }
     return texts;
@@ -43,8 +43,7 @@ QStringList ContextMenuTexts(QWidget* widget)
 TEST(QtWindowLanguage, OutputBoxContextMenuIsBulgarian)
 {
     QtWindow w;
-    QStringList texts = ContextMenuTexts(w.Output()->viewport());
-    for (QString& text : texts) text = text.section(u'\t', 0, 0); // without the shortcut
+    const QStringList texts = ContextMenuTexts(w.Output()->viewport());
     const QStringList bulgarian{"&Отмяна",    "По&втаряне", "&Изрязване",        "&Копиране",
                                 "&Поставяне", "Изтриване",  "Избиране на всичко"};
     EXPECT_EQ(texts, bulgarian) << texts.join(u'|').toStdString();

@@ -45,6 +45,9 @@ def descendants(accessible):
         yield from descendants(child)
 
 
+EVENTS = ("object:property-change:accessible-description", "object:state-changed:focused")
+
+
 class Window:
     """The program started as a desktop starts it, and its window over AT-SPI."""
 
@@ -69,15 +72,13 @@ class Window:
         self.listener = lambda event: self.events.append(
             (event.type, event.source.getRoleName(), event.source.name,
              event.detail1 if "state-changed" in event.type else event.source.description))
-        pyatspi.Registry.registerEventListener(
-            self.listener, "object:property-change:accessible-description", "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(self.listener, *EVENTS)
         window_id = subprocess.run(["xdotool", "search", "--sync", "--pid", str(self.process.pid)],
                                    capture_output=True, text=True, check=True).stdout.split()[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", window_id], check=True)
 
     def close(self):
-        pyatspi.Registry.deregisterEventListener(
-            self.listener, "object:property-change:accessible-description", "object:state-changed:focused")
+        pyatspi.Registry.deregisterEventListener(self.listener, *EVENTS)
         self.process.terminate()
         self.process.wait(10)
 
@@ -87,11 +88,8 @@ class Window:
                 return accessible
         raise AssertionError(f"no {role} named {name!r}")
 
-    def item(self, name):
-        return next(item for item in self.names if item.name == name)
-
-    def option(self, name):
-        return self.find("radio button", name)
+    def checked(self):
+        return [name for name in ("Непасажни", "Пасажни") if "checked" in states(self.find("radio button", name))]
 
     def text(self):
         text = self.output.queryText()
@@ -99,8 +97,7 @@ class Window:
 
     def act(self, accessible, action):
         actions = accessible.queryAction()
-        names = [actions.getName(i) for i in range(actions.nActions)]
-        actions.doAction(names.index(action))
+        actions.doAction([actions.getName(i) for i in range(actions.nActions)].index(action))
 
     def keys(self, *keys):
         for key in keys:
@@ -113,6 +110,14 @@ class Window:
 
     def focused_items(self):
         return [item.name for item in self.names if "focused" in states(item)]
+
+    def focus_moves(self, role=None):
+        """The names of what took the focus, of `role` alone if given."""
+        return [e[2] for e in self.events if e[0] == EVENTS[1] and e[3] == 1 and role in (None, e[1])]
+
+    def told(self):
+        """(role, name, description) of each new description."""
+        return [e[1:] for e in self.events if e[0] == EVENTS[0] and e[3]]
 
 
 class AccessibilityTest(unittest.TestCase):
@@ -127,8 +132,7 @@ class AccessibilityTest(unittest.TestCase):
                          [("text", "Текст на задачата и отговор"), ("label", "Велорна"), ("panel", "Тип риби"),
                           ("list", "Име на риба"), ("label", "Име на риба")])
         # The hidden catalogue lists are not there: one list, of names.
-        lists = [a for a in descendants(w.frame) if a.getRoleName() == "list"]
-        self.assertEqual(len(lists), 1)
+        self.assertEqual([a for a in descendants(w.frame) if a.getRoleName() == "list"], [w.names])
         self.assertEqual(w.names.childCount, 18)
         self.assertEqual({item.getRoleName() for item in w.names}, {"list item"})
         self.assertIn("сом", [item.name for item in w.names])
@@ -137,77 +141,54 @@ class AccessibilityTest(unittest.TestCase):
         self.assertEqual(relations(w.names, pyatspi.RELATION_LABELLED_BY), [label])
         self.assertEqual(relations(label, pyatspi.RELATION_LABEL_FOR), [w.names])
         # The frame's caption is the options' group, not also their label.
-        frame = w.find("panel", "Тип риби")
+        frame = w.frame[2]
         self.assertEqual([(c.getRoleName(), c.name) for c in frame],
                          [("radio button", "Непасажни"), ("radio button", "Пасажни")])
-        for option in frame:
-            self.assertEqual(relations(option, pyatspi.RELATION_LABELLED_BY), [])
-            self.assertEqual(relations(frame, pyatspi.RELATION_LABEL_FOR), [])
-        self.assertNotIn("checked", states(frame[0]) | states(frame[1]))
+        self.assertEqual(relations(frame, pyatspi.RELATION_LABEL_FOR), [])
+        self.assertEqual([relations(option, pyatspi.RELATION_LABELLED_BY) for option in frame], [[], []])
+        self.assertEqual(w.checked(), [])
 
     def test_actions_run_the_handlers_as_clicks_do(self):
         w = self.window
-        w.act(w.item("сом"), "Toggle")
-        w.wait_for_text(FISH_HEADING + "сом\n" + TYPE_LINE + "Непасажни\n")
-        self.assertIn("selected", states(w.item("сом")))
-        self.assertIn("checked", states(w.option("Непасажни")))
+        for accessible, action, start, checked in (
+                (w.find("list item", "сом"), "Toggle", FISH_HEADING + "сом\n" + TYPE_LINE + "Непасажни\n", "Непасажни"),
+                (w.find("radio button", "Пасажни"), "Press", TYPE_HEADING + "Пасажни\n", "Пасажни"),
+                # The fish already selected, chosen again, is shown again.
+                (w.find("list item", "сом"), "Press", FISH_HEADING + "сом\n", "Непасажни"),
+                # Toggle on the selected option is still its Click: it stays checked.
+                (w.find("radio button", "Непасажни"), "Toggle", TYPE_HEADING + "Непасажни\n", "Непасажни")):
+            w.act(accessible, action)
+            w.wait_for_text(start)
+            self.assertEqual(w.checked(), [checked])
+        self.assertIn("selected", states(w.find("list item", "сом")))
 
-        w.act(w.option("Пасажни"), "Press")
-        w.wait_for_text(TYPE_HEADING + "Пасажни\n")
-        self.assertIn("checked", states(w.option("Пасажни")))
-        self.assertNotIn("checked", states(w.option("Непасажни")))
-
-        # The fish already selected, chosen again, is shown again.
-        w.act(w.item("сом"), "Press")
-        w.wait_for_text(FISH_HEADING + "сом\n")
-        self.assertIn("checked", states(w.option("Непасажни")))
-
-        # Toggle on the selected option is still its Click: it stays checked.
-        w.act(w.option("Непасажни"), "Toggle")
-        w.wait_for_text(TYPE_HEADING + "Непасажни\n")
-        self.assertIn("checked", states(w.option("Непасажни")))
-
-    def test_the_list_gives_its_focus_to_the_selected_fish_only_while_it_has_it(self):
+    def test_the_focused_item_or_option_tells_each_new_output_and_the_list_focuses_its_selected_fish(self):
         w = self.window
         # Output box, option group, list: with nothing chosen no item takes the focus.
         w.keys("Tab", "Tab")
         self.assertTrue(pump(3, lambda: "focused" in states(w.names)))
         pump(0.5)
         self.assertEqual(w.focused_items(), [])
-        self.assertFalse([e for e in w.events if e[0].startswith("object:state-changed:focused") and e[1] == "list item"])
+        self.assertEqual(w.focus_moves("list item"), [])
+        for keys, start, role, name in ((("Down",), FISH_HEADING + "есетра\n", "list item", "есетра"),
+                                        # Into the option group, to the other type.
+                                        (("shift+Tab", "Down"), TYPE_HEADING + "Пасажни\n", "radio button", "Пасажни")):
+            w.events.clear()
+            w.keys(*keys)
+            w.wait_for_text(start)
+            self.assertTrue(pump(3, w.told))
+            self.assertEqual(w.told()[-1], (role, name, w.text()))
+            self.assertIn("focused", states(w.find(role, name)))
+        # What the item said is taken back once the focus moved on.
+        self.assertEqual(w.find("list item", "есетра").description, "")
 
-        w.act(w.item("калкан"), "Toggle")
-        w.wait_for_text(FISH_HEADING + "калкан")
+        w.events.clear()
+        w.keys("Tab")  # back into the list: to its selected fish
+        self.assertTrue(pump(3, lambda: w.focused_items() == ["есетра"]))
+        self.assertEqual(w.focus_moves()[-1], "есетра")
         w.keys("Tab")  # to the output box
         self.assertTrue(pump(3, lambda: "focused" in states(w.output)))
         self.assertEqual(w.focused_items(), [])
-
-        w.events.clear()
-        w.keys("shift+Tab")  # back into the list
-        self.assertTrue(pump(3, lambda: w.focused_items() == ["калкан"]))
-        focus_moves = [e[2] for e in w.events if e[0] == "object:state-changed:focused" and e[3] == 1]
-        self.assertEqual(focus_moves[-1], "калкан")
-
-    def test_each_new_output_is_told_through_the_focused_item_or_option(self):
-        w = self.window
-        w.keys("Tab", "Tab", "Down")
-        w.wait_for_text(FISH_HEADING + "есетра\n")
-        self.assertTrue(pump(3, lambda: [e for e in w.events if e[0].endswith("accessible-description") and e[3]]))
-        told = [e for e in w.events if e[0].endswith("accessible-description") and e[3]]
-        self.assertEqual(told[-1][1:3], ("list item", "есетра"))
-        self.assertEqual(told[-1][3], w.text())
-        self.assertEqual(w.focused_items(), ["есетра"])
-
-        w.events.clear()
-        w.keys("shift+Tab", "Down")  # into the option group, to the other type
-        w.wait_for_text(TYPE_HEADING + "Пасажни\n")
-        self.assertTrue(pump(3, lambda: [e for e in w.events if e[0].endswith("accessible-description") and e[3]]))
-        told = [e for e in w.events if e[0].endswith("accessible-description") and e[3]]
-        self.assertEqual(told[-1][1:3], ("radio button", "Пасажни"))
-        self.assertEqual(told[-1][3], w.text())
-        self.assertIn("focused", states(w.option("Пасажни")))
-        # What the item said is taken back once the focus moved on.
-        self.assertEqual(w.item("есетра").description, "")
 
 
 if __name__ == "__main__":

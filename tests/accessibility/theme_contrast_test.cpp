@@ -35,9 +35,8 @@ double Luminance(QColor colour)
 
 double Contrast(QColor a, QColor b)
 {
-    const double first = Luminance(a);
-    const double second = Luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+    const auto [darker, lighter] = std::minmax({Luminance(a), Luminance(b)});
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
 // The commonest colour of an area is its background; its text is the
@@ -77,26 +76,9 @@ protected:
     // A dark application palette, unless the platform's theme is dark already.
     static void SetUpTestSuite()
     {
-        if (Luminance(QApplication::palette().color(QPalette::Window)) > 0.2) {
-            QPalette dark;
-            const QColor light(238, 238, 236);
-            for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-                     {QPalette::Window, QColor(53, 53, 53)},
-                     {QPalette::WindowText, light},
-                     {QPalette::Base, QColor(36, 36, 36)},
-                     {QPalette::AlternateBase, QColor(45, 45, 45)},
-                     {QPalette::Text, light},
-                     {QPalette::Button, QColor(60, 60, 60)},
-                     {QPalette::ButtonText, light},
-                     {QPalette::Highlight, QColor(21, 83, 158)},
-                     {QPalette::HighlightedText, Qt::white},
-                     {QPalette::Light, QColor(80, 80, 80)},
-                     {QPalette::Mid, QColor(40, 40, 40)},
-                     {QPalette::Dark, QColor(25, 25, 25)},
-                     {QPalette::Shadow, Qt::black}})
-                dark.setColor(role, colour);
-            QApplication::setPalette(dark);
-        }
+        // Qt derives the rest from a dark button colour: white text on black.
+        if (Luminance(QApplication::palette().color(QPalette::Window)) > 0.2)
+            QApplication::setPalette(QPalette(QColor(53, 53, 53)));
     }
 
     QRect InForm(const QWidget* widget, QRect rect) const

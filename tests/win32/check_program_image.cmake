@@ -7,20 +7,27 @@ execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VAR
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} cannot read ${PROGRAM}")
 endif()
+file(STRINGS ${PROGRAM} strings)
 
-if(NOT dump MATCHES "Magic[ \t]+010b[ \t]+\\(PE32\\)")
-  message(FATAL_ERROR "${PROGRAM} is not a 32-bit (PE32) image")
-endif()
-if(NOT dump MATCHES "Subsystem[ \t]+00000002[ \t]+\\(Windows GUI\\)")
-  message(FATAL_ERROR "${PROGRAM} is not a GUI program: it would open a console")
-endif()
+function(require text pattern problem)
+  if(NOT text MATCHES "${pattern}")
+    message(FATAL_ERROR "${PROGRAM} ${problem}")
+  endif()
+endfunction()
+
+require("${dump}" "Magic[ \t]+010b[ \t]+\\(PE32\\)" "is not a 32-bit (PE32) image")
+require("${dump}" "Subsystem[ \t]+00000002[ \t]+\\(Windows GUI\\)" "is not a GUI program: it would open a console")
+# Terminal Server aware: a school's remote desktop server runs it as it is.
+require("${dump}" "TERMINAL_SERVICE_AWARE" "is not marked Terminal Server aware")
+# Per monitor on Windows 10 1607 and later, and on the systems before it.
+require("${strings}" "<dpiAwareness[^>]*>PerMonitorV2" "has no per-monitor DPI-aware manifest")
+require("${strings}" "<dpiAware [^>]*>true/pm<" "has no per-monitor DPI-aware manifest for Windows before 10")
 
 set(system_dlls gdi32.dll kernel32.dll msvcrt.dll ole32.dll oleacc.dll oleaut32.dll user32.dll)
-string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
-foreach(import IN LISTS imports)
-  string(REPLACE "DLL Name: " "" dll "${import}")
-  string(STRIP "${dll}" dll)
-  string(TOLOWER "${dll}" dll)
+string(TOLOWER "${dump}" dump)
+string(REGEX MATCHALL "dll name: [^\n\t ]+" imports "${dump}")
+string(REPLACE "dll name: " "" imports "${imports}")
+foreach(dll IN LISTS imports)
   if(NOT dll IN_LIST system_dlls)
     message(FATAL_ERROR "${PROGRAM} needs ${dll}, which Windows does not have")
   endif()
@@ -36,19 +43,6 @@ endif()
 
 # NOTICES.txt carries the notices of the runtime linked in; winpthreads,
 # which the compiler's posix thread flavour links, is not among them.
-file(STRINGS ${PROGRAM} winpthreads REGEX "winpthreads")
-if(winpthreads)
+if(strings MATCHES "winpthreads")
   message(FATAL_ERROR "${PROGRAM} links winpthreads, whose notice NOTICES.txt does not carry")
-endif()
-
-# Terminal Server aware: a school's remote desktop server runs it as it is.
-if(NOT dump MATCHES "TERMINAL_SERVICE_AWARE")
-  message(FATAL_ERROR "${PROGRAM} is not marked Terminal Server aware")
-endif()
-
-# Per monitor on Windows 10 1607 and later, and on the systems before it.
-file(STRINGS ${PROGRAM} awareness REGEX "<dpiAwareness[^>]*>PerMonitorV2")
-file(STRINGS ${PROGRAM} older_awareness REGEX "<dpiAware [^>]*>true/pm<")
-if(NOT awareness OR NOT older_awareness)
-  message(FATAL_ERROR "${PROGRAM} has no per-monitor DPI-aware manifest")
 endif()

@@ -9,12 +9,9 @@
 
 namespace testing::internal {
 
+// Not copyable, as its atomic is not.
 class Notification {
 public:
-    Notification() = default;
-    Notification(const Notification&) = delete;
-    Notification& operator=(const Notification&) = delete;
-
     void Notify() { notified_.store(true, std::memory_order_release); }
     void WaitForNotification()
     {

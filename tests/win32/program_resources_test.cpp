@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <set>
 #include <string>
 #include <string_view>
@@ -21,19 +20,15 @@ namespace {
 
 constexpr WORD kIconResource = RIBI_ICON_RESOURCE;
 
-// ribi.exe is built next to this test program.
-std::wstring ProgramPath()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"ribi.exe";
-}
-
 class ProgramResources : public ::testing::Test {
 protected:
+    // ribi.exe is built next to this test program.
     void SetUp() override
     {
-        program = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        std::wstring path(MAX_PATH, L'\0');
+        path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+        path = path.substr(0, path.find_last_of(L"\\/") + 1) + L"ribi.exe";
+        program = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(program, nullptr) << "no ribi.exe beside the tests";
     }
     void TearDown() override
@@ -44,8 +39,7 @@ protected:
     {
         const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), type);
         if (!found) return {};
-        const HGLOBAL loaded = LoadResource(program, found);
-        return {static_cast<const char*>(LockResource(loaded)), SizeofResource(program, found)};
+        return {static_cast<const char*>(LockResource(LoadResource(program, found))), SizeofResource(program, found)};
     }
     HMODULE program = nullptr;
 };
@@ -60,18 +54,16 @@ TEST_F(ProgramResources, IconHasAnImageForEverySizeWindowsShows)
     // 0 means 256.
     const std::string_view group = Resource(RT_GROUP_ICON, kIconResource);
     ASSERT_GE(group.size(), 6u);
-    WORD images = 0;
-    std::memcpy(&images, group.data() + 4, sizeof images);
-    ASSERT_GE(group.size(), 6u + 14u * images);
+    const auto* bytes = reinterpret_cast<const BYTE*>(group.data());
+    const std::size_t images = bytes[4] | (bytes[5] << 8);
+    ASSERT_GE(group.size(), 6 + 14 * images);
     std::set<int> sizes;
     bool classic = false;
-    for (WORD i = 0; i < images; ++i) {
-        const auto* entry = reinterpret_cast<const BYTE*>(group.data() + 6 + std::size_t{14} * i);
+    for (std::size_t i = 0; i < images; ++i) {
+        const BYTE* entry = bytes + 6 + 14 * i;
         EXPECT_EQ(entry[0], entry[1]) << "image " << i << " is not square";
         sizes.insert(entry[0] == 0 ? 256 : entry[0]);
-        WORD bitsPerPixel = 0;
-        std::memcpy(&bitsPerPixel, entry + 6, sizeof bitsPerPixel);
-        classic = classic || (entry[0] == 32 && bitsPerPixel == 8);
+        classic = classic || (entry[0] == 32 && (entry[6] | (entry[7] << 8)) == 8); // 8 bits per pixel
     }
     for (const int size : {16, 24, 32, 48, 256}) EXPECT_TRUE(sizes.contains(size)) << "no " << size << " px image";
     EXPECT_TRUE(classic) << "no 32x32 image with a 256-colour palette";
@@ -87,25 +79,13 @@ BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR lis
 
 TEST_F(ProgramResources, EveryResourceIsTaggedBulgarian)
 {
-    const auto languages = [this](LPCWSTR type, WORD id) {
+    for (const auto& [type, id] :
+         {std::pair{RT_GROUP_ICON, kIconResource}, {RT_MANIFEST, WORD{1}}, {RT_VERSION, WORD{1}}}) {
         std::vector<WORD> found;
         EnumResourceLanguagesW(program, type, MAKEINTRESOURCEW(id), AddLanguage, reinterpret_cast<LONG_PTR>(&found));
-        return found;
-    };
-    const std::vector<WORD> bulgarian{MAKELANGID(LANG_BULGARIAN, SUBLANG_DEFAULT)};
-    EXPECT_EQ(languages(RT_GROUP_ICON, kIconResource), bulgarian);
-    EXPECT_EQ(languages(RT_MANIFEST, 1), bulgarian);
-    EXPECT_EQ(languages(RT_VERSION, 1), bulgarian);
-}
-
-// The whole version resource as the system reads it from the file.
-std::vector<BYTE> VersionInfo()
-{
-    const std::wstring path = ProgramPath();
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
-    std::vector<BYTE> info(size);
-    if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, info.data())) info.clear();
-    return info;
+        EXPECT_EQ(found, std::vector<WORD>{MAKELANGID(LANG_BULGARIAN, SUBLANG_DEFAULT)})
+            << "resource type " << reinterpret_cast<UINT_PTR>(type);
+    }
 }
 
 std::wstring VersionString(std::vector<BYTE>& info, const std::wstring& name)
@@ -117,9 +97,11 @@ std::wstring VersionString(std::vector<BYTE>& info, const std::wstring& name)
     return {static_cast<const wchar_t*>(value), length - 1}; // the length counts the terminating null
 }
 
-TEST(ProgramVersion, BulgarianStringsAndTheProjectVersion)
+TEST_F(ProgramResources, VersionHasBulgarianStringsAndTheProjectVersion)
 {
-    auto info = VersionInfo();
+    // A copy, as GetFileVersionInfoW makes: VerQueryValueW may write to it.
+    const std::string_view resource = Resource(RT_VERSION, 1);
+    std::vector<BYTE> info(resource.begin(), resource.end());
     ASSERT_FALSE(info.empty()) << "ribi.exe has no version resource";
 
     void* value = nullptr;

@@ -1,7 +1,6 @@
 #include "tests/win32/win32_window.h"
 
-#include "form/win32/win32_text.h"
-#include "tests/win32/queued_messages.h"
+#include "form/win32/message_loop.h"
 
 #include <gtest/gtest.h>
 
@@ -18,17 +17,16 @@ constexpr std::array<WORD, kKeyCount> kVirtualKeys{
     VK_SPACE, VK_RETURN, VK_BACK, VK_DELETE, VK_ESCAPE, 'A',      'C',     'V',    'X',      'Z',
 };
 
-LPARAM At(POINT point)
-{
-    return MAKELPARAM(point.x, point.y);
-}
+// The output box's property that names the window watching it, since a
+// hook procedure has nothing else to find it by.
+constexpr wchar_t kWatcher[] = L"ribi.test.watch";
 
-LPARAM KeyData(WORD key, bool release)
+// Pressed and released, as the keyboard posts them.
+void PostKey(HWND target, WORD key)
 {
-    const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    LPARAM data = 1 | (scanCode << 16);
-    if (release) data |= (LPARAM{1} << 30) | (LPARAM{1} << 31);
-    return data;
+    const LPARAM data = 1 | (static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16);
+    PostMessageW(target, WM_KEYDOWN, key, data);
+    PostMessageW(target, WM_KEYUP, key, data | (LPARAM{3} << 30));
 }
 
 // What GetKeyState reports while a key message is handled.
@@ -48,74 +46,50 @@ void HoldModifiers(bool shift, bool control)
 // opens the edit's own menu, whose loop waits for the user (once it is
 // idle, the hook closes it with Escape), and each WM_SETTEXT to the edit
 // is a new text on the screen. The accessibility events: what screen
-// readers are told of the edit. The edit names its watch in a property,
-// since a hook procedure has nothing else to find it by; one window is
-// watched at a time.
-class Win32Window::Watch {
-public:
-    explicit Watch(HWND output)
-        : output_(output), sent_(SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, GetCurrentThreadId())),
-          told_(SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Told,
-                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT))
-    {
-        EXPECT_NE(sent_, nullptr) << "a right click in the output box would wait for ever";
-        EXPECT_NE(told_, nullptr);
-        SetPropW(output_, kProperty, this);
-    }
-    ~Watch()
-    {
-        if (IsWindow(output_)) RemovePropW(output_, kProperty);
-        if (told_) UnhookWinEvent(told_);
-        if (sent_) UnhookWindowsHookEx(sent_);
-    }
-    Watch(const Watch&) = delete;
-    Watch& operator=(const Watch&) = delete;
-
-    int shows = 0;
-    int told = 0;
-
-private:
-    static constexpr wchar_t kProperty[] = L"ribi.test.watch";
-
-    static Watch* Of(HWND window) { return static_cast<Watch*>(GetPropW(window, kProperty)); }
-
-    static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam)
-    {
-        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
-            PostMessageW(sent->hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
-            PostMessageW(sent->hwnd, WM_KEYUP, VK_ESCAPE, 1 | (LPARAM{3} << 30));
-        }
-        if (code == HC_ACTION && sent->message == WM_SETTEXT)
-            if (Watch* watch = Of(sent->hwnd)) ++watch->shows;
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static void CALLBACK Told(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
-    {
-        if (object != OBJID_CLIENT || child != CHILDID_SELF) return;
-        if (Watch* watch = Of(window)) ++watch->told;
-    }
-
-    HWND output_;
-    HHOOK sent_;
-    HWINEVENTHOOK told_;
-};
-
+// readers are told of the edit. One window is watched at a time.
 Win32Window::Win32Window(const form::FormDescription& description)
-    : description_(description), form(description), window(form), handlers(form, diagnostics), clicks(handlers)
+    : description_(description), sentHook_(SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, GetCurrentThreadId())),
+      toldHook_(SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Told,
+                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT)),
+      form(description), window(form), handlers(form, diagnostics), clicks(handlers)
 {
-    watch_ = std::make_unique<Watch>(Output());
+    EXPECT_NE(sentHook_, nullptr) << "a right click in the output box would wait for ever";
+    EXPECT_NE(toldHook_, nullptr);
+    SetPropW(Output(), kWatcher, this);
     form.Connect(&clicks);
     window.Show(SW_SHOWNORMAL);
     Pump();
 }
 
-Win32Window::~Win32Window() = default;
+Win32Window::~Win32Window()
+{
+    if (IsWindow(Output())) RemovePropW(Output(), kWatcher);
+    if (toldHook_) UnhookWinEvent(toldHook_);
+    if (sentHook_) UnhookWindowsHookEx(sentHook_);
+}
 
+LRESULT CALLBACK Win32Window::Sent(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) PostKey(sent->hwnd, VK_ESCAPE);
+    if (code == HC_ACTION && sent->message == WM_SETTEXT)
+        if (auto* watcher = static_cast<Win32Window*>(GetPropW(sent->hwnd, kWatcher))) ++watcher->shows_;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK Win32Window::Told(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object != OBJID_CLIENT || child != CHILDID_SELF) return;
+    if (auto* watcher = static_cast<Win32Window*>(GetPropW(control, kWatcher))) ++watcher->told_;
+}
+
+// Every message queued now, handed on as the program's loop would, without
+// waiting for more (nothing here posts WM_QUIT).
 void Win32Window::Pump()
 {
-    DeliverQueued(window.Handle());
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        form::win32::DispatchThroughDialogManager(window.Handle(), message);
 }
 
 std::u16string Win32Window::OutputText()
@@ -141,66 +115,48 @@ form::Index Win32Window::SelectedRow()
     return shown;
 }
 
-int Win32Window::OutputShows()
+void Win32Window::Post(ControlId control, Point from, Point to, Messages atFrom, Messages atTo)
 {
-    return watch_->shows;
-}
-
-// The events come to this thread as messages.
-int Win32Window::OutputNotifications()
-{
+    const auto [target, start] = Target(control, from);
+    const POINT end{start.x + to.x - from.x, start.y + to.y - from.y};
+    for (const auto& [message, buttons] : atFrom) PostMessageW(target, message, buttons, MAKELPARAM(start.x, start.y));
+    for (const auto& [message, buttons] : atTo) PostMessageW(target, message, buttons, MAKELPARAM(end.x, end.y));
     Pump();
-    return watch_->told;
 }
 
 void Win32Window::Click(ControlId control, Point at, Button button)
 {
-    const auto [target, local] = Target(control, at);
     const bool left = button == Button::Left;
-    PostMessageW(target, WM_MOUSEMOVE, 0, At(local));
-    PostMessageW(target, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON, At(local));
-    PostMessageW(target, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, At(local));
-    Pump();
+    Post(control, at, at,
+         {{WM_MOUSEMOVE, 0},
+          {left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON},
+          {left ? WM_LBUTTONUP : WM_RBUTTONUP, 0}});
 }
 
 // The system's double click: press, release, then a second press that
 // arrives as WM_LBUTTONDBLCLK, and its release.
 void Win32Window::DoubleClick(ControlId control, Point first, Point second)
 {
-    const auto [target, start] = Target(control, first);
-    const POINT end{start.x + second.x - first.x, start.y + second.y - first.y};
-    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, At(start));
-    PostMessageW(target, WM_LBUTTONUP, 0, At(start));
-    PostMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, At(end));
-    PostMessageW(target, WM_LBUTTONUP, 0, At(end));
-    Pump();
+    Post(control, first, second, {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}},
+         {{WM_LBUTTONDBLCLK, MK_LBUTTON}, {WM_LBUTTONUP, 0}});
 }
 
 void Win32Window::Drag(ControlId control, Point from, Point to)
 {
-    const auto [target, start] = Target(control, from);
-    const POINT end{start.x + to.x - from.x, start.y + to.y - from.y};
-    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, At(start));
-    PostMessageW(target, WM_MOUSEMOVE, MK_LBUTTON, At(end));
-    PostMessageW(target, WM_LBUTTONUP, 0, At(end));
-    Pump();
+    Post(control, from, to, {{WM_LBUTTONDOWN, MK_LBUTTON}}, {{WM_MOUSEMOVE, MK_LBUTTON}, {WM_LBUTTONUP, 0}});
 }
 
 void Win32Window::Press(Key key, Modifier held)
 {
-    const WORD virtualKey = kVirtualKeys[static_cast<std::size_t>(key)];
     HoldModifiers(key == Key::ShiftTab || held == Modifier::Shift, held == Modifier::Control);
-    const HWND focused = GetFocus();
-    PostMessageW(focused, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));
-    PostMessageW(focused, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
+    PostKey(GetFocus(), kVirtualKeys[static_cast<std::size_t>(key)]);
     Pump();
     HoldModifiers(false, false);
 }
 
 std::u16string Win32Window::Focused()
 {
-    const HWND focused = GetFocus();
-    const ControlId control = IdOf(focused);
+    const ControlId control = IdOf(GetFocus());
     return control.name.empty() ? std::u16string() : ControlName(control);
 }
 
@@ -297,11 +253,10 @@ std::u16string Win32Window::ClipboardText()
 {
     std::u16string text;
     if (!OpenClipboard(window.Handle())) return text;
-    if (const HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* held = static_cast<const char16_t*>(GlobalLock(memory))) {
-            text = held;
-            GlobalUnlock(memory);
-        }
+    const HANDLE memory = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* held = memory ? static_cast<const char16_t*>(GlobalLock(memory)) : nullptr) {
+        text = held;
+        GlobalUnlock(memory);
     }
     CloseClipboard();
     return text;
@@ -309,9 +264,7 @@ std::u16string Win32Window::ClipboardText()
 
 bool Win32Window::OutputOverflows()
 {
-    SCROLLINFO scroll{};
-    scroll.cbSize = sizeof scroll;
-    scroll.fMask = SIF_ALL;
+    SCROLLINFO scroll{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(Output(), SB_VERT, &scroll);
     return scroll.nMax - static_cast<int>(scroll.nPage) + 1 > 0;
 }

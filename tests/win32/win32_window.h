@@ -16,7 +16,7 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -25,9 +25,7 @@ namespace ribi::testing {
 class Win32Window final : public RealWindowDriver {
 public:
     explicit Win32Window(const form::FormDescription& description = window::MainFormDescription());
-    ~Win32Window() override;
-    Win32Window(const Win32Window&) = delete;
-    Win32Window& operator=(const Win32Window&) = delete;
+    ~Win32Window() override; // not copyable, as its window is not
 
     // The window itself for an empty name.
     HWND Control(std::u16string_view name, form::Index index = 0) const
@@ -57,27 +55,18 @@ public:
     Rect Bounds(ControlId control) override;
     ControlId ParentOf(ControlId control) override { return IdOf(GetParent(Handle(control))); }
     bool IsShown(ControlId control) override { return IsWindowVisible(Handle(control)) != FALSE; }
-    bool IsTabStop(ControlId control) override
-    {
-        return (GetWindowLongPtrW(Handle(control), GWL_STYLE) & WS_TABSTOP) != 0;
-    }
+    bool IsTabStop(ControlId control) override { return (Style(Handle(control)) & WS_TABSTOP) != 0; }
     std::vector<std::u16string> Items(ControlId list) override;
     Rgb Pixel(ControlId control, Point at) override;
     Font FontOf(ControlId control) override;
     std::u16string Title() override { return form::win32::WindowText(window.Handle()); }
-    bool IsResizable() override
-    {
-        return (GetWindowLongPtrW(window.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
-    }
+    bool IsResizable() override { return (Style(window.Handle()) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0; }
     TextSelection OutputSelection() override;
-    int OutputLines() override { return static_cast<int>(SendMessageW(Output(), EM_GETLINECOUNT, 0, 0)); }
+    int OutputLines() override { return OutputCount(EM_GETLINECOUNT); }
     std::vector<std::u16string> OutputRows() override;
     bool NarrowOutput(int width) override;
     std::u16string ClipboardText() override;
-    int FirstVisibleOutputLine() override
-    {
-        return static_cast<int>(SendMessageW(Output(), EM_GETFIRSTVISIBLELINE, 0, 0));
-    }
+    int FirstVisibleOutputLine() override { return OutputCount(EM_GETFIRSTVISIBLELINE); }
     bool OutputOverflows() override;
     form::Index SelectedOption() override;
     bool TypeSelected(form::Index index) override;
@@ -85,24 +74,40 @@ public:
     bool IsOpen() override { return IsWindow(window.Handle()) != FALSE && IsWindowVisible(window.Handle()) != FALSE; }
     int ListClicks() override { return clicks.listClicks; }
     int OptionClicks() override { return clicks.optionClicks; }
-    int OutputShows() override;
-    int OutputNotifications() override;
+    int OutputShows() override { return shows_; }
+    // The events come to this thread as messages.
+    int OutputNotifications() override
+    {
+        Pump();
+        return told_;
+    }
 
 private:
-    class Watch;
+    using Messages = std::initializer_list<std::pair<UINT, WPARAM>>;
 
     void TypeCharacters(std::u16string_view text) override;
     void PutOnClipboard(std::u16string_view text) override;
 
     HWND Handle(ControlId control) const { return Control(control.name, control.index); }
+    static LONG_PTR Style(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }
+    // What an edit message without parameters answers of the output box.
+    int OutputCount(UINT message) const { return static_cast<int>(SendMessageW(Output(), message, 0, 0)); }
     // The window a press at `at` reaches, and the point in its own pixels;
     // a point in the window reaches the control there.
     std::pair<HWND, POINT> Target(ControlId control, Point at) const;
     // The control a window is, kWindow for any other.
     ControlId IdOf(HWND window) const;
+    // Mouse messages to the window a press at `from` reaches: `atFrom`
+    // there, then `atTo` as far on as `to` is from `from`.
+    void Post(ControlId control, Point from, Point to, Messages atFrom, Messages atTo = {});
+    static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK Told(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD);
 
     const form::FormDescription& description_;
-    std::unique_ptr<Watch> watch_;
+    HHOOK sentHook_;
+    HWINEVENTHOOK toldHook_;
+    int shows_ = 0;
+    int told_ = 0;
 
 public:
     RecordedDiagnostics diagnostics;

@@ -8,8 +8,7 @@
 // logged. The end of stdin closes the engine.
 
 const readline = require('node:readline');
-const { engine, desktop, phones, open } = require('./open_page');
-const { decodePng } = require('./png');
+const { engine, desktop, phones, decodePng, open } = require('./open_page');
 
 const fromUnits = (units) => Buffer.from(Uint16Array.from(units).buffer).toString('utf16le');
 const toUnits = (key, value) => (typeof value === 'string' ? Array.from(value, (_, i) => value.charCodeAt(i)) : value);
@@ -26,11 +25,6 @@ const insert = (page, text) => page.run((t) => {
 
 // A point is in the viewport's pixels.
 const inputs = {
-  click: (page, x, y, options) => page.click(x, y, options),
-  down: (page, x, y) => page.down(x, y),
-  move: (page, x, y) => page.move(x, y),
-  up: (page, x, y) => page.up(x, y),
-  key: (page, combination) => page.key(combination),
   // Keys of the pupil's own layout, between what no key gives.
   async type(page, units) {
     for (const run of fromUnits(units).match(/\p{Cs}|\t|[^\p{Cs}\t]+/gu) ?? [])
@@ -38,6 +32,7 @@ const inputs = {
   },
   insert: (page, units) => insert(page, fromUnits(units)),
 };
+for (const name of ['click', 'down', 'move', 'up', 'key']) inputs[name] = (page, ...args) => page[name](...args);
 
 // A closed page is kept for the next window, which loads the page afresh
 // in it: WebKit's driver starts a browser for each page it opens. A window

@@ -5,6 +5,7 @@
 
 const test = require('node:test');
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
 const b = require('./browser');
 
 async function useEverything(page) {
@@ -22,20 +23,18 @@ test('from a file:// address: no request but the page itself', (t) => b.withPage
 }));
 
 test('from a web server: the same, with the page at most 110 KB', async (t) => {
-  const { url, served, size } = await b.servePage(t);
+  const size = fs.statSync(new URL(b.pageUrl)).size;
   assert.ok(size <= 110 * 1024, `${size} bytes`);
+  const { url: folder, served } = await b.serve(t);
+  const url = `${folder}ribi.html`;
   await b.withPage(t, async (page) => {
     await page.load(url);
     await useEverything(page);
     if (b.can(t, 'requests')) assert.deepEqual(page.requests, [url]);
-    assert.deepEqual(served, ['/ribi.html']);
 
-    const policy = await page.run(() => document.querySelector('meta[http-equiv="Content-Security-Policy"]').content);
-    assert.match(policy, /default-src 'none'/);
-    assert.doesNotMatch(policy, /'unsafe-inline'|'unsafe-eval'|https?:/);
+    // What the policy says is the web app's test; here, that it holds.
     const errorsBefore = page.errors?.length;
-    const blocked = await page.run(() => fetch('/elsewhere').then(() => 'fetched', () => 'blocked'));
-    assert.equal(blocked, 'blocked');
+    assert.equal(await page.run(() => fetch('/elsewhere').then(() => 'fetched', () => 'blocked')), 'blocked');
     assert.deepEqual(served, ['/ribi.html']);
     page.errors?.splice(errorsBefore); // the refusal is logged, as it should be
   }, { load: false });

@@ -15,13 +15,21 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { decodePng } = require('./png');
+const { PNG } = require('playwright-core/lib/utilsBundle');
 
 const engineName = process.env.RIBI_ENGINE || 'chromium';
 const engine = require(`./engines/${engineName}`);
 const pageUrl = pathToFileURL(process.env.RIBI_PAGE).href;
 const desktop = { width: 1024, height: 768 };
 const phones = [{ width: 360, height: 640 }, { width: 640, height: 360 }];
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// A PNG's pixels, by the reader that comes with Playwright.
+function decodePng(buffer) {
+  const { width, height, data } = PNG.sync.read(buffer);
+  const at = (x, y) => (Math.round(y) * width + Math.round(x)) * 4;
+  return { width, height, rgb: (x, y) => [...data.subarray(at(x, y), at(x, y) + 3)] };
+}
 
 // What a pupil sees: the output box's text, the row shown, the types
 // marked, where the focus is, and how many outputs were announced.
@@ -45,25 +53,20 @@ function countAnnouncements() {
   for (const region of document.querySelectorAll('[aria-live]')) count.observe(region, { childList: true });
 }
 
-// A point of the element (at fractions of its size inside its border
-// pixel), scrolled into view inside its list first, as the pupil would.
-function centreOf(selector, fractionX, fractionY) {
-  const element = document.querySelector(selector);
-  element.scrollIntoView({ block: 'nearest' });
-  const box = element.getBoundingClientRect();
-  return [box.left + 1 + fractionX * (box.width - 2), box.top + 1 + fractionY * (box.height - 2)];
-}
-
 let axeSource = null;
 
 async function open({ width, height, touch = false, dark = false, profile = false, early = false } = desktop) {
   const page = await engine.open({ width, height, touch, dark, profile, early });
   const run = (fn, ...args) => page.evaluate(`(${fn})(...${JSON.stringify(args)})`);
-  const waitFor = async (fn, args = [], timeout = 10000) => {
-    for (const start = Date.now(); !(await page.evaluate(`!!(${fn})(...${JSON.stringify(args)})`));)
-      if (Date.now() - start > timeout) throw new Error(`${engineName}: timed out waiting for ${fn}`);
-      else await new Promise((resolve) => setTimeout(resolve, 20));
-  };
+  // A script that fails, as one may while a document replaces another, is
+  // tried again; what it answers counts as true or false, as an element
+  // cannot come back from every engine.
+  async function waitFor(fn, args = [], timeout = 10000) {
+    let failure = '';
+    const holds = () => page.evaluate(`!!(${fn})(...${JSON.stringify(args)})`).catch((error) => { failure = error.message; });
+    for (const start = Date.now(); !(await holds()); await pause(20))
+      if (Date.now() - start > timeout) throw new Error(`${engineName}: timed out waiting for ${fn} ${failure}`);
+  }
   const state = () => run(readState);
   // Two clicks at one point are a double click in some engines whatever
   // the driver says, unless the system's double-click time lies between them.
@@ -71,7 +74,7 @@ async function open({ width, height, touch = false, dark = false, profile = fals
   let last = { x: -1, y: -1, at: 0 };
   async function click(x, y, options) {
     const wait = Math.hypot(x - last.x, y - last.y) < 5 ? last.at + 600 - Date.now() : 0;
-    if (wait > 0 && !(options?.count > 1)) await new Promise((resolve) => setTimeout(resolve, wait));
+    if (wait > 0 && !(options?.count > 1)) await pause(wait);
     await engineClick(x, y, options);
     last = { x, y, at: Date.now() };
   }
@@ -84,7 +87,14 @@ async function open({ width, height, touch = false, dark = false, profile = fals
       await page.ready();
       await run(countAnnouncements);
     },
-    centre: (selector, x = 0.5, y = 0.5) => run(centreOf, selector, x, y),
+    // The middle of the element, scrolled into view inside its list first,
+    // as the pupil would.
+    centre: (selector) => run((s) => {
+      const element = document.querySelector(s);
+      element.scrollIntoView({ block: 'nearest' });
+      const box = element.getBoundingClientRect();
+      return [box.left + box.width / 2, box.top + box.height / 2];
+    }, selector),
     press: async (selector, options) => click(...(await page.centre(selector)), options),
     // A tap's mouse events may come after the driver's tap has returned
     // (Firefox's do, on a busy machine): the tap is done once its click is.
@@ -95,9 +105,8 @@ async function open({ width, height, touch = false, dark = false, profile = fals
       await waitFor(() => window.tapped);
       await run(() => { delete window.tapped; });
     },
-    clickSpecies: (position, options) => page.press(`#List1_0_${position}`, options),
-    clickType: (index, options) => page.press(`#Option1_${index}`, options),
-    focus: (selector) => run((s) => document.querySelector(s).focus(), selector),
+    clickSpecies: (position) => page.press(`#List1_0_${position}`),
+    clickType: (index) => page.press(`#Option1_${index}`),
     // Outputs are announced in a task after the click's; on a busy machine
     // later still: wait a while for the count expected before comparing.
     async expectAnnounced(count) {
@@ -108,8 +117,8 @@ async function open({ width, height, touch = false, dark = false, profile = fals
     // The viewport's pixels, kept as RIBI_SHOTS/ENGINE-WxH[label].png when asked for.
     async shot(label = '') {
       const png = await page.screenshot();
-      const size = await run(() => `${innerWidth}x${innerHeight}`);
       if (process.env.RIBI_SHOTS) {
+        const size = await run(() => `${innerWidth}x${innerHeight}`);
         fs.mkdirSync(process.env.RIBI_SHOTS, { recursive: true });
         fs.writeFileSync(path.join(process.env.RIBI_SHOTS, `${engineName}-${size}${label}.png`), png);
       }
@@ -135,4 +144,4 @@ async function open({ width, height, touch = false, dark = false, profile = fals
   });
 }
 
-module.exports = { engine, engineName, pageUrl, desktop, phones, open };
+module.exports = { engine, engineName, pageUrl, desktop, phones, pause, decodePng, open };

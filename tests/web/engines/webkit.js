@@ -50,14 +50,12 @@ async function startDriver() {
     if (!response.ok) throw new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`);
     return value;
   };
-  for (let attempt = 0; ; attempt++) {
-    try {
-      await call('GET', '/status');
-      return { child, call };
-    } catch (error) {
-      if (attempt > 100) throw error;
-      await new Promise((resolve) => setTimeout(resolve, 50));
-    }
+  // Ready once it answers.
+  for (let attempt = 1; ; attempt++) {
+    const error = await call('GET', '/status').then(() => null, (failure) => failure);
+    if (!error) return { child, call };
+    if (attempt > 100) throw error;
+    await new Promise((resolve) => setTimeout(resolve, 50));
   }
 }
 

@@ -126,7 +126,7 @@ TEST(ListBoxControl, ADragFollowsThePointerAndIsOneClickAtTheRelease)
     f.list.Release();
     EXPECT_EQ(f.list.ListIndex(), 3);
     EXPECT_EQ(f.clicks.list, 1);
-    for (const Index nowhere : {-1, 5}) { // on no item, past the last
+    for (const Index nowhere : {Index{-1}, Index{5}}) { // on no item, past the last
         f.list.Press(nowhere);
         f.list.Release();
     }

@@ -147,6 +147,7 @@ std::vector<std::u16string> QtWindow::Items(ControlId list)
 {
     const auto* widget = Control<QListWidget>(list.name, list.index);
     std::vector<std::u16string> items;
+    items.reserve(static_cast<std::size_t>(widget->count()));
     for (int row = 0; row < widget->count(); ++row) items.push_back(FromQString(widget->item(row)->text()));
     return items;
 }

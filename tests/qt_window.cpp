@@ -31,7 +31,8 @@ constexpr std::array<Qt::KeyboardModifier, 3> kQtModifiers{Qt::NoModifier, Qt::S
 } // namespace
 
 QtWindow::QtWindow(const form::FormDescription& description)
-    : runtime(description), form(runtime), handlers(runtime, diagnostics), clicks(handlers), description_(description)
+    : RealWindowDriver(description), runtime(description), form(runtime), handlers(runtime, diagnostics),
+      clicks(handlers)
 {
     runtime.Connect(&clicks);
     QObject::connect(Output(), &QPlainTextEdit::textChanged, [this] { ++outputShows_; });
@@ -198,13 +199,6 @@ bool QtWindow::NarrowOutput(int width)
     return true;
 }
 
-form::Index QtWindow::SelectedOption()
-{
-    for (form::Index index = 0; Option(index); ++index)
-        if (TypeSelected(index)) return index;
-    return -1;
-}
-
 // QTest's key clicks know only ASCII; a pupil types Cyrillic. A surrogate
 // pair is one key press.
 void QtWindow::TypeCharacters(std::u16string_view text)
@@ -236,13 +230,6 @@ std::pair<QWidget*, QPoint> QtWindow::Target(ControlId control, Point at)
     QWidget* widget = form.childAt(point);
     if (!widget) widget = &form;
     return {widget, widget->mapFrom(&form, point)};
-}
-
-ControlId QtWindow::IdOf(const QWidget* widget)
-{
-    for (const auto& control : description_.controls)
-        if (widget && Control(control.name, control.index) == widget) return {control.name, control.index};
-    return kWindow;
 }
 
 } // namespace ribi::testing

@@ -53,7 +53,10 @@ public:
     Rect RowRect(form::Index row) override;
     Point Size(ControlId control) override { return {Surface(control)->width(), Surface(control)->height()}; }
     Rect Bounds(ControlId control) override;
-    ControlId ParentOf(ControlId control) override { return IdOf(Widget(control)->parentWidget()); }
+    ControlId ParentOf(ControlId control) override
+    {
+        return FirstControl([&, parent = Widget(control)->parentWidget()](ControlId c) { return Widget(c) == parent; });
+    }
     bool IsShown(ControlId control) override { return Widget(control)->isVisible(); }
     bool IsTabStop(ControlId control) override { return (Widget(control)->focusPolicy() & Qt::TabFocus) != 0; }
     std::vector<std::u16string> Items(ControlId list) override;
@@ -69,7 +72,6 @@ public:
     // The plain text editor scrolls by lines.
     int FirstVisibleOutputLine() override { return Output()->verticalScrollBar()->value(); }
     bool OutputOverflows() override { return Output()->verticalScrollBar()->maximum() > 0; }
-    form::Index SelectedOption() override;
     bool TypeSelected(form::Index index) override;
     form::Index SelectedRow() override;
     bool IsOpen() override { return form.isVisible(); }
@@ -97,10 +99,6 @@ private:
     // The widget a press at `at` reaches, and the point in its own pixels;
     // a point in the window reaches the deepest widget there.
     std::pair<QWidget*, QPoint> Target(ControlId control, Point at);
-    // The control a widget is, kWindow for any other.
-    ControlId IdOf(const QWidget* widget);
-
-    const form::FormDescription& description_;
     int outputShows_ = 0;
     bool listening_ = false; // to assistive technology's events
 };

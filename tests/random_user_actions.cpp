@@ -39,11 +39,6 @@ struct Event {
     std::u16string text = {};
 };
 
-// In Key's order.
-constexpr std::array<const char*, kKeyCount> kKeyNames{
-    "Tab",   "Shift+Tab", "Up",        "Down",   "Left",   "Right", "Home", "End", "PageUp", "PageDown",
-    "Space", "Enter",     "Backspace", "Delete", "Escape", "A",     "C",    "V",   "X",      "Z"};
-
 // 256 KiB of UTF-16 in lines, as a pupil might paste a page or two.
 const std::u16string& PastedPage()
 {
@@ -56,8 +51,7 @@ const std::u16string& PastedPage()
     return page;
 }
 
-// In Modifier's and Action's order.
-constexpr std::array<const char*, 3> kModifierNames{"", "Shift+", "Ctrl+"};
+// In Action's order.
 constexpr std::array<const char*, 8> kActionNames{"click",     "double click", "right click", "drag",
                                                   "click row", "key",          "type",        "paste"};
 
@@ -68,8 +62,7 @@ std::string Describe(const Event& e)
     if (e.action <= Action::Drag) out << " (" << e.at.x << ',' << e.at.y << ')';
     if (e.action == Action::Drag) out << " to (" << e.to.x << ',' << e.to.y << ')';
     if (e.action == Action::ClickSpecies) out << ' ' << e.row;
-    if (e.action == Action::Key)
-        out << ' ' << kModifierNames[static_cast<std::size_t>(e.held)] << kKeyNames[static_cast<std::size_t>(e.key)];
+    if (e.action == Action::Key) out << ' ' << KeyName(e.key, e.held);
     if (e.action == Action::Paste) out << ' ' << PastedPage().size() << " code units";
     if (e.action == Action::Type)
         for (const char16_t c : e.text) out << " U+" << std::hex << std::uppercase << static_cast<unsigned>(c);

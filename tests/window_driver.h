@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -83,6 +85,16 @@ enum class Key {
 // For the drivers' tables of their toolkit's keys, in Key's order.
 inline constexpr std::size_t kKeyCount = static_cast<std::size_t>(Key::Z) + 1;
 enum class Modifier { None, Shift, Control };
+
+// "Control+a": as the browser engines' adapters name a key, and a failure reports it.
+inline std::string KeyName(Key key, Modifier held)
+{
+    constexpr std::array<const char*, kKeyCount> keys{
+        "Tab",   "Shift+Tab", "ArrowUp",   "ArrowDown", "ArrowLeft", "ArrowRight", "Home", "End", "PageUp", "PageDown",
+        "Space", "Enter",     "Backspace", "Delete",    "Escape",    "a",          "c",    "v",   "x",      "z"};
+    constexpr std::array<const char*, 3> modifiers{"", "Shift+", "Control+"};
+    return std::string(modifiers[static_cast<std::size_t>(held)]) + keys[static_cast<std::size_t>(key)];
+}
 
 // In a control's own client pixels; a list's are those of its rows' area.
 struct Point {
@@ -186,6 +198,8 @@ enum class Lack {
 // A real window, driven by mouse and keys as a pupil drives it.
 class RealWindowDriver : public WindowDriver {
 public:
+    // `description` must outlive the window.
+    explicit RealWindowDriver(const form::FormDescription& description) : description_(description) {}
     // Why this driver cannot do `what`; empty where it can.
     virtual std::string Lacks(Lack /*what*/) { return {}; }
     virtual void Click(ControlId control, Point at, Button button = Button::Left) = 0;
@@ -227,8 +241,6 @@ public:
     virtual int FirstVisibleOutputLine() = 0;
     // Its lines are more than it shows at once.
     virtual bool OutputOverflows() = 0;
-    // -1 while none is selected.
-    virtual form::Index SelectedOption() = 0;
     virtual form::Index SelectedRow() = 0;
     // The window is still there and shown.
     virtual bool IsOpen() = 0;
@@ -240,6 +252,15 @@ public:
     virtual int OutputShows() = 0;
     virtual int OutputNotifications() = 0;
 
+    // The first option whose type is selected, -1 while none is.
+    form::Index SelectedOption()
+    {
+        const auto options =
+            std::ranges::count(description_.controls, OptionId(0).name, &form::ControlDescription::name);
+        for (form::Index index = 0; index < options; ++index)
+            if (TypeSelected(index)) return index;
+        return -1;
+    }
     Point RowCentre(form::Index row)
     {
         const Rect r = RowRect(row);
@@ -280,6 +301,15 @@ protected:
     // Text without line breaks, as the keyboard types it.
     virtual void TypeCharacters(std::u16string_view text) = 0;
     virtual void PutOnClipboard(std::u16string_view text) = 0;
+    // The first control that `is` holds for, kWindow where none does.
+    template <typename Is> ControlId FirstControl(Is is) const
+    {
+        for (const auto& c : description_.controls)
+            if (is(ControlId{c.name, c.index})) return {c.name, c.index};
+        return kWindow;
+    }
+
+    const form::FormDescription& description_;
 };
 
 using RealDriverFactory = Factory<RealWindowDriver>;

@@ -126,12 +126,6 @@ constexpr char kPageHelpers[] = R"((() => {
   };
 })())";
 
-// In Key's order, as the engines' adapters name them.
-constexpr std::array<const char*, kKeyCount> kKeyNames{
-    "Tab",   "Shift+Tab", "ArrowUp",   "ArrowDown", "ArrowLeft", "ArrowRight", "Home", "End", "PageUp", "PageDown",
-    "Space", "Enter",     "Backspace", "Delete",    "Escape",    "a",          "c",    "v",   "x",      "z"};
-constexpr std::array<const char*, 3> kModifierNames{"", "Shift+", "Control+"};
-
 std::u16string Text(const json& units)
 {
     std::u16string text;
@@ -227,7 +221,7 @@ std::string DriverServer::Lacks(const std::string& what) const
 }
 
 BrowserWindow::BrowserWindow(DriverServer& server, const form::FormDescription& description, int phone)
-    : server_(server), description_(description),
+    : RealWindowDriver(description), server_(server),
       page_(server.Call(-1, "open", phone < 0 ? json::array() : json::array({phone})).value.get<int>())
 {
     Ask(kPageHelpers);
@@ -300,14 +294,6 @@ selection::ClickGuard BrowserWindow::Guard()
     return selection::ClickGuard::Idle;
 }
 
-form::Index BrowserWindow::SelectedOption()
-{
-    const auto& types = Now().types;
-    for (std::size_t i = 0; i < types.size(); ++i)
-        if (types[i]) return static_cast<form::Index>(i);
-    return -1;
-}
-
 // In the viewport's pixels, from the control's client origin, which the
 // fixed layout keeps; a point off the page's top or left is at its edge.
 json BrowserWindow::ViewportPoint(ControlId control, Point at)
@@ -345,9 +331,7 @@ void BrowserWindow::Drag(ControlId control, Point from, Point to)
 void BrowserWindow::Press(Key key, Modifier held)
 {
     if (key == Key::V && held == Modifier::Control && !clipboard_.empty()) return Act("insert", {Units(clipboard_)});
-    const std::string keys =
-        std::string(kModifierNames[static_cast<std::size_t>(held)]) + kKeyNames[static_cast<std::size_t>(key)];
-    Act("key", {keys});
+    Act("key", {KeyName(key, held)});
 }
 
 void BrowserWindow::TypeCharacters(std::u16string_view text)
@@ -385,9 +369,7 @@ Rect BrowserWindow::Bounds(ControlId control)
 ControlId BrowserWindow::ParentOf(ControlId control)
 {
     const std::u16string parent = Text(Read("parent", control));
-    for (const auto& c : description_.controls)
-        if (form::ElementId(c.name, c.index) == parent) return {c.name, c.index};
-    return kWindow;
+    return FirstControl([&](ControlId c) { return ControlName(c) == parent; });
 }
 
 std::vector<std::u16string> BrowserWindow::Items(ControlId list)

@@ -77,7 +77,6 @@ public:
     std::u16string ClipboardText() override;
     int FirstVisibleOutputLine() override { return Ask("ribi.firstLine()").get<int>(); }
     bool OutputOverflows() override { return Ask("ribi.overflows()").get<bool>(); }
-    form::Index SelectedOption() override;
     form::Index SelectedRow() override { return Now().row; }
     bool IsOpen() override { return Now().shown && errors_ == 0; }
     int ListClicks() override { return Now().listClicks; }
@@ -117,7 +116,6 @@ private:
     const State& Now();
 
     DriverServer& server_;
-    const form::FormDescription& description_;
     int page_;
     int errors_ = 0;
     State state_;

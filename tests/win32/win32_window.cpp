@@ -48,7 +48,7 @@ void HoldModifiers(bool shift, bool control)
 // is a new text on the screen. The accessibility events: what screen
 // readers are told of the edit. One window is watched at a time.
 Win32Window::Win32Window(const form::FormDescription& description)
-    : description_(description), sentHook_(SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, GetCurrentThreadId())),
+    : RealWindowDriver(description), sentHook_(SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, GetCurrentThreadId())),
       toldHook_(SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Told,
                                 GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT)),
       form(description), window(form), handlers(form, diagnostics), clicks(handlers)
@@ -269,13 +269,6 @@ bool Win32Window::OutputOverflows()
     return scroll.nMax - static_cast<int>(scroll.nPage) + 1 > 0;
 }
 
-form::Index Win32Window::SelectedOption()
-{
-    for (form::Index index = 0; Option(index); ++index)
-        if (TypeSelected(index)) return index;
-    return -1;
-}
-
 // A WM_CHAR for each code unit.
 void Win32Window::TypeCharacters(std::u16string_view text)
 {
@@ -318,13 +311,6 @@ std::pair<HWND, POINT> Win32Window::Target(ControlId control, Point at) const
         chain.pop_back();
     MapWindowPoints(window.Handle(), chain.back(), &point, 1);
     return {chain.back(), point};
-}
-
-ControlId Win32Window::IdOf(HWND window) const
-{
-    for (const auto& control : description_.controls)
-        if (window && Handle({control.name, control.index}) == window) return {control.name, control.index};
-    return kWindow;
 }
 
 } // namespace ribi::testing

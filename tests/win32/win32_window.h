@@ -68,7 +68,6 @@ public:
     std::u16string ClipboardText() override;
     int FirstVisibleOutputLine() override { return OutputCount(EM_GETFIRSTVISIBLELINE); }
     bool OutputOverflows() override;
-    form::Index SelectedOption() override;
     bool TypeSelected(form::Index index) override;
     form::Index SelectedRow() override;
     bool IsOpen() override { return IsWindow(window.Handle()) != FALSE && IsWindowVisible(window.Handle()) != FALSE; }
@@ -96,14 +95,16 @@ private:
     // a point in the window reaches the control there.
     std::pair<HWND, POINT> Target(ControlId control, Point at) const;
     // The control a window is, kWindow for any other.
-    ControlId IdOf(HWND window) const;
+    ControlId IdOf(HWND window) const
+    {
+        return FirstControl([&](ControlId c) { return window && Handle(c) == window; });
+    }
     // Mouse messages to the window a press at `from` reaches: `atFrom`
     // there, then `atTo` as far on as `to` is from `from`.
     void Post(ControlId control, Point from, Point to, Messages atFrom, Messages atTo = {});
     static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK Told(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD);
 
-    const form::FormDescription& description_;
     HHOOK sentHook_;
     HWINEVENTHOOK toldHook_;
     int shows_ = 0;

@@ -255,8 +255,8 @@ public:
     // The first option whose type is selected, -1 while none is.
     form::Index SelectedOption()
     {
-        const auto options =
-            std::ranges::count(description_.controls, OptionId(0).name, &form::ControlDescription::name);
+        const auto options = std::count_if(description_.controls.begin(), description_.controls.end(),
+                                           [](const auto& c) { return c.name == OptionId(0).name; });
         for (form::Index index = 0; index < options; ++index)
             if (TypeSelected(index)) return index;
         return -1;

@@ -7,6 +7,8 @@
 #include "catalogue/catalogue.h"
 #include "form/controls.h"
 
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -69,6 +71,19 @@ inline std::u16string TypeListing(form::Index type)
     for (const auto& row : catalogue::AllSpecies())
         if (TypeOf(row.name) == type) listing += std::u16string(row.name) + std::u16string(kLineBreak);
     return listing;
+}
+
+// Everything the handlers can write, each with the type it marks: a
+// species' type, none for a type's listing.
+using Outputs = std::map<std::u16string, std::optional<form::Index>>;
+
+inline Outputs ProgramOutputs()
+{
+    Outputs outputs;
+    for (const auto& row : catalogue::AllSpecies()) outputs.emplace(SpeciesOutput(row.name), TypeOf(row.name));
+    outputs.emplace(TypeListing(kNonSchooling), std::nullopt);
+    outputs.emplace(TypeListing(kSchooling), std::nullopt);
+    return outputs;
 }
 
 } // namespace ribi::testing::expected

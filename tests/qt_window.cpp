@@ -1,6 +1,5 @@
 #include "tests/qt_window.h"
 
-#include "form/line_breaks.h"
 #include "form/qt/qt_text.h"
 
 #include <QAccessible>
@@ -30,11 +29,8 @@ constexpr std::array<Qt::KeyboardModifier, 3> kQtModifiers{Qt::NoModifier, Qt::S
 
 } // namespace
 
-QtWindow::QtWindow(const form::FormDescription& description)
-    : RealWindowDriver(description), runtime(description), form(runtime), handlers(runtime, diagnostics),
-      clicks(handlers)
+QtWindow::QtWindow(const form::FormDescription& description) : HandledWindow(description), form(runtime)
 {
-    runtime.Connect(&clicks);
     QObject::connect(Output(), &QPlainTextEdit::textChanged, [this] { ++outputShows_; });
     form.show();
     form.activateWindow();
@@ -46,27 +42,6 @@ QtWindow::~QtWindow()
     if (!listening_) return;
     QAccessible::installUpdateHandler(nullptr);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
-}
-
-std::u16string QtWindow::OutputText()
-{
-    std::u16string text = runtime.Text1(0).Text();
-    EXPECT_EQ(Output()->TypedText(), form::WithLfBreaks(text)) << "the box shows another text";
-    return text;
-}
-
-bool QtWindow::TypeSelected(form::Index index)
-{
-    const bool shown = Option(index)->isChecked();
-    EXPECT_EQ(shown, runtime.Option1(index).Value()) << "Option1(" << index << ") shows another state";
-    return shown;
-}
-
-form::Index QtWindow::SelectedRow()
-{
-    const auto shown = static_cast<form::Index>(Names()->selectedItems().isEmpty() ? -1 : Names()->currentRow());
-    EXPECT_EQ(shown, runtime.List1(0).ListIndex()) << "the list shows another row";
-    return shown;
 }
 
 // Qt's own events that the box holds a new text, which a screen reader

@@ -3,15 +3,13 @@
 // The real Qt window with its handlers, as the program builds it, driven
 // by mouse and keyboard as a pupil drives it.
 
+#include "form/line_breaks.h"
 #include "form/qt/list_box_widget.h"
 #include "form/qt/option_widget.h"
 #include "form/qt/output_box_widget.h"
 #include "form/qt/qt_form.h"
 #include "form/qt/qt_text.h"
-#include "selection/handlers.h"
-#include "tests/counting_sink.h"
-#include "tests/recorded_diagnostics.h"
-#include "tests/window_driver.h"
+#include "tests/handled_window.h"
 #include "window/main_form.h"
 
 #include <QApplication>
@@ -23,7 +21,7 @@
 
 namespace ribi::testing {
 
-class QtWindow final : public RealWindowDriver {
+class QtWindow final : public HandledWindow {
 public:
     // `description` must outlive the window.
     explicit QtWindow(const form::FormDescription& description = window::MainFormDescription());
@@ -41,9 +39,6 @@ public:
     form::qt::OptionWidget* Option(form::Index index) { return Control<form::qt::OptionWidget>(u"Option1", index); }
     form::qt::OutputBoxWidget* Output() { return Control<form::qt::OutputBoxWidget>(u"Text1", 0); }
 
-    // What the handlers read, which the widgets must show.
-    std::u16string OutputText() override;
-    selection::ClickGuard Guard() override { return handlers.Guard(); }
     void Click(ControlId control, Point at, Button button = Button::Left) override;
     void DoubleClick(ControlId control, Point at) override;
     void Drag(ControlId control, Point from, Point to) override;
@@ -72,21 +67,19 @@ public:
     // The plain text editor scrolls by lines.
     int FirstVisibleOutputLine() override { return Output()->verticalScrollBar()->value(); }
     bool OutputOverflows() override { return Output()->verticalScrollBar()->maximum() > 0; }
-    bool TypeSelected(form::Index index) override;
-    form::Index SelectedRow() override;
     bool IsOpen() override { return form.isVisible(); }
-    int ListClicks() override { return clicks.listClicks; }
-    int OptionClicks() override { return clicks.optionClicks; }
     int OutputShows() override { return outputShows_; }
     int OutputNotifications() override;
 
-    RecordedDiagnostics diagnostics;
-    form::Form runtime;
     form::qt::QtForm form;
-    selection::Handlers handlers;
-    CountingSink clicks;
 
 private:
+    std::optional<std::u16string> ShownOutput() override { return form::WithCrLfBreaks(Output()->TypedText()); }
+    bool ShownChecked(form::Index option) override { return Option(option)->isChecked(); }
+    form::Index ShownRow() override
+    {
+        return static_cast<form::Index>(Names()->selectedItems().isEmpty() ? -1 : Names()->currentRow());
+    }
     void TypeCharacters(std::u16string_view text) override;
     void PutOnClipboard(std::u16string_view text) override
     {

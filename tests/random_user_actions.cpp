@@ -14,7 +14,6 @@
 #include <chrono>
 #include <iostream>
 #include <iterator>
-#include <map>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -24,9 +23,10 @@ namespace ribi::testing {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using expected::Outputs;
 using std::chrono::milliseconds;
 
-// The pointer's actions first: they are the ones at a point.
+// The pointer's actions first: they are the ones at a point; the keyboard's last.
 enum class Action { Click, DoubleClick, RightClick, Drag, ClickSpecies, Key, Type, Paste };
 
 struct Event {
@@ -86,7 +86,8 @@ public:
         }
         if (step_ == PasteStep::Species) {
             step_ = PasteStep::None;
-            return {.action = Action::ClickSpecies, .row = static_cast<form::Index>(Uniform(0, RowCount() - 1))};
+            return {.action = Action::ClickSpecies,
+                    .row = static_cast<form::Index>(Uniform(0, static_cast<int>(catalogue::AllSpecies().size()) - 1))};
         }
         const int roll = Uniform(0, 99);
         if (roll < 30) return {Action::Click, AnyPoint()};
@@ -103,7 +104,6 @@ private:
     enum class PasteStep { None, Paste, Species };
 
     int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-    static int RowCount() { return static_cast<int>(catalogue::AllSpecies().size()); }
 
     // Half inside a control, half anywhere, the window's edges included.
     Point AnyPoint()
@@ -174,25 +174,6 @@ void Send(RealWindowDriver& window, const Event& e)
     }
 }
 
-// Everything the handlers can write, each with the type it marks: a
-// species' type, none for a type's listing.
-using Outputs = std::map<std::u16string, std::optional<form::Index>>;
-
-Outputs ProgramOutputs()
-{
-    Outputs outputs;
-    for (const auto& row : catalogue::AllSpecies())
-        outputs.emplace(expected::SpeciesOutput(row.name), expected::TypeOf(row.name));
-    outputs.emplace(expected::TypeListing(expected::kNonSchooling), std::nullopt);
-    outputs.emplace(expected::TypeListing(expected::kSchooling), std::nullopt);
-    return outputs;
-}
-
-bool Typing(Action action)
-{
-    return action == Action::Type || action == Action::Key || action == Action::Paste;
-}
-
 // What a pupil sees after every action; nothing while all is well.
 class Checker {
 public:
@@ -217,7 +198,7 @@ public:
         const auto output = outputs_.find(text);
         if (clicked && output == outputs_.end()) return "a click left text that is not one of the program's outputs";
         const bool undo = e.action == Action::Key && e.key == Key::Z;
-        if (!clicked && text != last_ && !(Typing(e.action) && (outputHadFocus_ || (undo && undoAnywhere_))))
+        if (!clicked && text != last_ && !(e.action >= Action::Key && (outputHadFocus_ || (undo && undoAnywhere_))))
             return "the output changed without a click or typing into it";
         last_ = text;
         if (output == outputs_.end() || !output->second) return std::nullopt;
@@ -239,15 +220,10 @@ private:
     int clicks_ = 0;
 };
 
-std::unique_ptr<RealWindowDriver> FreshWindow(const RealDriverFactory& factory)
-{
-    return factory.make(window::MainFormDescription());
-}
-
 // Whether `events` on a fresh window fail.
 bool Fails(const RealDriverFactory& factory, const std::vector<Event>& events, const Outputs& outputs)
 {
-    const auto window = FreshWindow(factory);
+    const auto window = factory.make(window::MainFormDescription());
     Checker checker(outputs, *window);
     for (const auto& e : events) {
         checker.Before();
@@ -277,7 +253,7 @@ std::vector<Event> Shortest(const RealDriverFactory& factory, std::vector<Event>
 
 TEST_P(RandomUserActions, NeverBreakTheWindow)
 {
-    const auto outputs = ProgramOutputs();
+    const auto outputs = expected::ProgramOutputs();
     ASSERT_EQ(outputs.size(), catalogue::AllSpecies().size() + 2);
     constexpr unsigned kSeeds[] = {1, 2, 3, 20261208};
     constexpr int kActionsPerSeed = 1500;
@@ -291,7 +267,7 @@ TEST_P(RandomUserActions, NeverBreakTheWindow)
     std::pair<milliseconds, std::string> slowest;
     int sent = 0;
     for (const unsigned seed : kSeeds) {
-        const auto window = FreshWindow(GetParam());
+        const auto window = GetParam().make(window::MainFormDescription());
         EventMaker maker(seed, *window);
         Checker checker(outputs, *window);
         std::vector<Event> events;

@@ -10,6 +10,7 @@
 #include "tests/window_driver.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace ribi::testing {
@@ -20,8 +21,6 @@ using expected::kSchooling;
 using expected::Row;
 using expected::SpeciesFirstLine;
 using expected::TypeFirstLine;
-
-const auto kLastSpecies = catalogue::AllSpecies().back().name;
 
 TEST_P(WindowBehaviour, FirstViewIsTheTaskStatementWithNothingSelectedAndTheFocusInTheOutput)
 {
@@ -109,22 +108,19 @@ TEST_P(WindowBehaviour, EachClicksOutputIsShownAndToldOnce)
 TEST_P(WindowBehaviour, ArrowsInTheListShowTheNextSpecies)
 {
     window->Focus(kNames);
-    window->Press(Key::Down); // from no selection to the first species
-    EXPECT_EQ(window->SelectedRow(), Row(u"есетра"));
-    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"есетра")));
-    window->Press(Key::Down);
-    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"калкан")));
-    window->Press(Key::Up);
-    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"есетра")));
-    EXPECT_EQ(window->ListClicks(), 3);
-    window->Press(Key::Up); // already at the top: no change, no click
-    EXPECT_EQ(window->ListClicks(), 3);
-    EXPECT_EQ(window->SelectedRow(), Row(u"есетра"));
-    window->Press(Key::End);
-    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(kLastSpecies)));
-    EXPECT_EQ(window->SelectedOption(), expected::TypeOf(kLastSpecies));
-    window->Press(Key::Home);
-    EXPECT_EQ(window->SelectedRow(), 0);
+    // From no selection to the first species; Up at the top changes nothing and clicks nothing.
+    for (const auto& [key, shown, clicks] : {std::tuple<Key, std::u16string_view, int>{Key::Down, u"есетра", 1},
+                                             {Key::Down, u"калкан", 2},
+                                             {Key::Up, u"есетра", 3},
+                                             {Key::Up, u"есетра", 3},
+                                             {Key::End, catalogue::AllSpecies().back().name, 4},
+                                             {Key::Home, u"есетра", 5}}) {
+        window->Press(key);
+        EXPECT_EQ(window->SelectedRow(), Row(shown));
+        EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(shown)));
+        EXPECT_EQ(window->SelectedOption(), expected::TypeOf(shown));
+        EXPECT_EQ(window->ListClicks(), clicks);
+    }
     window->Press(Key::PageDown);
     EXPECT_GT(window->SelectedRow(), 1);
     window->Type(u"х"); // a letter: the next name with it
@@ -224,8 +220,6 @@ TEST_P(WindowBehaviour, OptionClickRules)
 {
     window->ClickSpecies(Row(u"сом")); // selects its type through a write, nested
     EXPECT_EQ(window->OptionClicks(), 1);
-    EXPECT_EQ(window->SelectedOption(), kNonSchooling);
-    EXPECT_TRUE(window->OutputText().starts_with(SpeciesFirstLine(u"сом")));
 
     window->ClickOption(kNonSchooling); // the selected option lists its type
     EXPECT_EQ(window->OptionClicks(), 2);

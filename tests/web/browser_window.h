@@ -52,7 +52,9 @@ public:
 
     std::u16string OutputText() override { return Now().output; }
     bool TypeSelected(form::Index index) override;
-    selection::ClickGuard Guard() override;
+    // The page's handlers have returned before the engine answers an input;
+    // one that failed has logged it, and the window counts as gone.
+    selection::ClickGuard Guard() override { return selection::ClickGuard::Idle; }
     void Click(ControlId control, Point at, Button button = Button::Left) override;
     void DoubleClick(ControlId control, Point at) override;
     void Drag(ControlId control, Point from, Point to) override;

@@ -1,13 +1,11 @@
 // Prints, as JSON, what the browser's own tests expect: the window's width
-// from tests/expected_look.h, the controls' texts, and the outputs of the
-// same handlers on the form runtime alone, so that the browser tests state
-// no value of their own.
+// from tests/expected_look.h, the controls' texts, and each click's output
+// from tests/expected_output.h, so that the browser tests state no value of
+// their own.
 
-#include "form/form.h"
 #include "form/form_plan.h"
-#include "selection/handlers.h"
 #include "tests/expected_look.h"
-#include "tests/recorded_diagnostics.h"
+#include "tests/expected_output.h"
 #include "tests/utf8.h"
 #include "window/main_form.h"
 
@@ -19,6 +17,7 @@
 namespace {
 
 using namespace ribi;
+namespace expected = ribi::testing::expected;
 
 std::string Json(std::u16string_view text)
 {
@@ -45,40 +44,6 @@ std::string Json(const std::vector<std::string>& values)
     return out + "]";
 }
 
-// The window's width, beyond which a screen is a desktop's.
-std::string Look()
-{
-    return R"("look":{"width":)" + std::to_string(ribi::testing::look::kClientArea.width) + "}";
-}
-
-// Each output a click shows, from the handlers on the form runtime.
-struct Outputs {
-    std::vector<std::string> species;
-    std::vector<std::string> speciesTypes;
-    std::vector<std::string> typeListings;
-};
-
-Outputs ClickEverything(const form::FormDescription& description)
-{
-    form::Form form(description);
-    ribi::testing::RecordedDiagnostics diagnostics;
-    selection::Handlers handlers(form, diagnostics);
-    form.Connect(&handlers);
-    Outputs outputs;
-    for (form::Index p = 0; p < form.List1(0).ListCount(); ++p) {
-        form.List1(0).Choose(p);
-        outputs.species.push_back(Json(form.Text1(0).Text()));
-        outputs.speciesTypes.emplace_back(form.Option1(0).Value() ? "0" : "1");
-    }
-    for (form::Index type = 0; type < 2; ++type) {
-        form.Option1(type).Clicked();
-        outputs.typeListings.push_back(Json(form.Text1(0).Text()));
-    }
-    // A handler that stopped left an output no window should match.
-    if (!diagnostics.text.empty()) throw std::runtime_error(diagnostics.text);
-    return outputs;
-}
-
 std::string Controls(const form::FormDescription& description)
 {
     const form::FormPlan plan(description);
@@ -100,11 +65,18 @@ int main()
 {
     try {
         const auto& description = window::MainFormDescription();
-        const Outputs outputs = ClickEverything(description);
-        const std::string json = "{\"name\":" + Json(description.name) + "," + Look() + "," + Controls(description) +
-                                 ",\"speciesOutputs\":" + Json(outputs.species) +
-                                 ",\"speciesTypes\":" + Json(outputs.speciesTypes) +
-                                 ",\"typeListings\":" + Json(outputs.typeListings) + "}\n";
+        std::vector<std::string> species, speciesTypes, typeListings;
+        for (const auto& row : catalogue::AllSpecies()) {
+            species.push_back(Json(expected::SpeciesOutput(row.name)));
+            speciesTypes.push_back(std::to_string(expected::TypeOf(row.name)));
+        }
+        for (const form::Index type : {expected::kNonSchooling, expected::kSchooling})
+            typeListings.push_back(Json(expected::TypeListing(type)));
+        // The window's width, beyond which a screen is a desktop's.
+        const std::string look = R"("look":{"width":)" + std::to_string(ribi::testing::look::kClientArea.width) + "}";
+        const std::string json = "{\"name\":" + Json(description.name) + "," + look + "," + Controls(description) +
+                                 ",\"speciesOutputs\":" + Json(species) + ",\"speciesTypes\":" + Json(speciesTypes) +
+                                 ",\"typeListings\":" + Json(typeListings) + "}\n";
         return std::fwrite(json.data(), 1, json.size(), stdout) == json.size() && std::fflush(stdout) == 0 ? 0 : 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "expected_texts: %s\n", error.what());

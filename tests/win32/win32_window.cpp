@@ -48,15 +48,14 @@ void HoldModifiers(bool shift, bool control)
 // is a new text on the screen. The accessibility events: what screen
 // readers are told of the edit. One window is watched at a time.
 Win32Window::Win32Window(const form::FormDescription& description)
-    : RealWindowDriver(description), sentHook_(SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, GetCurrentThreadId())),
+    : HandledWindow(description), sentHook_(SetWindowsHookExW(WH_CALLWNDPROC, &Sent, nullptr, GetCurrentThreadId())),
       toldHook_(SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Told,
                                 GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT)),
-      form(description), window(form), handlers(form, diagnostics), clicks(handlers)
+      window(runtime)
 {
     EXPECT_NE(sentHook_, nullptr) << "a right click in the output box would wait for ever";
     EXPECT_NE(toldHook_, nullptr);
     SetPropW(Output(), kWatcher, this);
-    form.Connect(&clicks);
     window.Show(SW_SHOWNORMAL);
     Pump();
 }
@@ -90,29 +89,6 @@ void Win32Window::Pump()
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         form::win32::DispatchThroughDialogManager(window.Handle(), message);
-}
-
-std::u16string Win32Window::OutputText()
-{
-    std::u16string text = form.Text1(0).Text();
-    if (IsWindow(Output())) {
-        EXPECT_EQ(form::win32::WindowText(Output()), text) << "the box shows another text";
-    }
-    return text;
-}
-
-bool Win32Window::TypeSelected(form::Index index)
-{
-    const bool shown = SendMessageW(Option(index), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    EXPECT_EQ(shown, form.Option1(index).Value()) << "Option1(" << index << ") shows another state";
-    return shown;
-}
-
-form::Index Win32Window::SelectedRow()
-{
-    const auto shown = static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0));
-    EXPECT_EQ(shown, form.List1(0).ListIndex()) << "the list shows another row";
-    return shown;
 }
 
 void Win32Window::Post(ControlId control, Point from, Point to, Messages atFrom, Messages atTo)

@@ -5,13 +5,9 @@
 // to the control under the pointer or with the focus, and taken from the
 // queue by the program's own message loop code.
 
-#include "form/form.h"
 #include "form/win32/win32_form.h"
 #include "form/win32/win32_text.h"
-#include "selection/handlers.h"
-#include "tests/counting_sink.h"
-#include "tests/recorded_diagnostics.h"
-#include "tests/window_driver.h"
+#include "tests/handled_window.h"
 #include "window/main_form.h"
 
 #include <windows.h>
@@ -22,7 +18,7 @@
 
 namespace ribi::testing {
 
-class Win32Window final : public RealWindowDriver {
+class Win32Window final : public HandledWindow {
 public:
     explicit Win32Window(const form::FormDescription& description = window::MainFormDescription());
     ~Win32Window() override; // not copyable, as its window is not
@@ -41,9 +37,6 @@ public:
     // The second press may land elsewhere, as when the pointer moves in between.
     void DoubleClick(ControlId control, Point first, Point second);
 
-    // What the handlers read, which the controls must show.
-    std::u16string OutputText() override;
-    selection::ClickGuard Guard() override { return handlers.Guard(); }
     void Click(ControlId control, Point at, Button button = Button::Left) override;
     void DoubleClick(ControlId control, Point at) override { DoubleClick(control, at, at); }
     void Drag(ControlId control, Point from, Point to) override;
@@ -68,11 +61,7 @@ public:
     std::u16string ClipboardText() override;
     int FirstVisibleOutputLine() override { return OutputCount(EM_GETFIRSTVISIBLELINE); }
     bool OutputOverflows() override;
-    bool TypeSelected(form::Index index) override;
-    form::Index SelectedRow() override;
     bool IsOpen() override { return IsWindow(window.Handle()) != FALSE && IsWindowVisible(window.Handle()) != FALSE; }
-    int ListClicks() override { return clicks.listClicks; }
-    int OptionClicks() override { return clicks.optionClicks; }
     int OutputShows() override { return shows_; }
     // The events come to this thread as messages.
     int OutputNotifications() override
@@ -86,6 +75,16 @@ private:
 
     void TypeCharacters(std::u16string_view text) override;
     void PutOnClipboard(std::u16string_view text) override;
+    std::optional<std::u16string> ShownOutput() override
+    {
+        if (!IsWindow(Output())) return std::nullopt;
+        return form::win32::WindowText(Output());
+    }
+    bool ShownChecked(form::Index option) override
+    {
+        return SendMessageW(Option(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    form::Index ShownRow() override { return static_cast<form::Index>(SendMessageW(Names(), LB_GETCURSEL, 0, 0)); }
 
     HWND Handle(ControlId control) const { return Control(control.name, control.index); }
     static LONG_PTR Style(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }
@@ -111,11 +110,7 @@ private:
     int told_ = 0;
 
 public:
-    RecordedDiagnostics diagnostics;
-    form::Form form; // what the handlers read and write
     form::win32::Win32Form window;
-    selection::Handlers handlers;
-    CountingSink clicks;
 };
 
 } // namespace ribi::testing

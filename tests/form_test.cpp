@@ -92,12 +92,12 @@ struct SmallForm {
 
 TEST(FormPlan, RefusesAnElementDescribedTwiceOrANegativeIndex)
 {
-    const auto list = [](Index index) { return Control(ControlKind::ListBox, u"List1", index); };
-    for (const auto& controls : {std::vector{list(1), list(1)}, std::vector{list(-1)}}) {
-        form::FormDescription description{};
-        description.controls = controls;
-        EXPECT_THROW(form::FormPlan{description}, std::invalid_argument);
-    }
+    form::FormDescription twice{};
+    twice.controls = {Control(ControlKind::ListBox, u"List1", 1), Control(ControlKind::ListBox, u"List1", 1)};
+    EXPECT_THROW(form::FormPlan{twice}, std::invalid_argument);
+    form::FormDescription negative{};
+    negative.controls = {Control(ControlKind::ListBox, u"List1", -1)};
+    EXPECT_THROW(form::FormPlan{negative}, std::invalid_argument);
 }
 
 TEST(Form, ElementsByDeclaredNameAndIndexAndTabOrderOverVisibleTabStops)

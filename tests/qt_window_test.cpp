@@ -22,13 +22,15 @@ TEST(QtWindowLook, TheWindowFontIsFoundOnLinux)
     EXPECT_TRUE(family == "Liberation Serif" || family == "Times New Roman") << family.toStdString();
 }
 
-// The texts of the context menu a right click opens on `widget`, without
-// their shortcuts; the editor pops it up without waiting for it.
-QStringList ContextMenuTexts(QWidget* widget)
+// The texts of the context menu a right click opens, without their
+// shortcuts; the editor pops it up without waiting for it.
+TEST(QtWindowLanguage, OutputBoxContextMenuIsBulgarian)
 {
+    QtWindow w;
+    QWidget* box = w.Output()->viewport();
     const QPoint at(20, 20);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
-    QApplication::sendEvent(widget, &event);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &event);
     QStringList texts;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         auto* menu = qobject_cast<QMenu*>(top);
@@ -37,13 +39,6 @@ QStringList ContextMenuTexts(QWidget* widget)
             if (!action->isSeparator()) texts << action->text().section(u'\t', 0, 0);
         menu->close();
     }
-    return texts;
-}
-
-TEST(QtWindowLanguage, OutputBoxContextMenuIsBulgarian)
-{
-    QtWindow w;
-    const QStringList texts = ContextMenuTexts(w.Output()->viewport());
     const QStringList bulgarian{"&Отмяна",    "По&втаряне", "&Изрязване",        "&Копиране",
                                 "&Поставяне", "Изтриване",  "Избиране на всичко"};
     EXPECT_EQ(texts, bulgarian) << texts.join(u'|').toStdString();

@@ -60,7 +60,8 @@ TEST_P(SelectionBehaviour, TypeClickListsItsSpeciesInCatalogueOrder)
     EXPECT_EQ(window->Guard(), ClickGuard::Idle);
 }
 
-TEST_P(SelectionBehaviour, RepeatedClicksReplaceRatherThanAppend)
+// A click replaces the box's text, whether a click or the pupil wrote it.
+TEST_P(SelectionBehaviour, EachClickReplacesTheTextRatherThanAppending)
 {
     window->ClickSpecies(Row(u"сом"));
     window->ClickSpecies(Row(u"сом"));
@@ -68,10 +69,7 @@ TEST_P(SelectionBehaviour, RepeatedClicksReplaceRatherThanAppend)
     window->ClickType(kSchooling);
     window->ClickType(kSchooling);
     EXPECT_EQ(window->OutputText(), TypeListing(kSchooling));
-}
 
-TEST_P(SelectionBehaviour, TypedTextIsDiscardedByTheNextClick)
-{
     window->TypeIntoOutput(u"бележка\r\nна ученика");
     EXPECT_NE(window->OutputText().find(u"бележка"), std::u16string::npos);
     window->ClickSpecies(Row(u"есетра"));

@@ -235,7 +235,6 @@ TEST_P(WindowBehaviour, OptionClickRules)
     window->Click(OptionId(kSchooling), {2, window->Size(OptionId(kSchooling)).y / 2});
     EXPECT_EQ(window->SelectedOption(), kSchooling);
     EXPECT_EQ(window->OptionClicks(), 3);
-    EXPECT_EQ(window->Guard(), selection::ClickGuard::Idle);
 }
 
 // No row of the box ends inside a number or between a number and its

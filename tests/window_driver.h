@@ -177,13 +177,6 @@ inline std::string Narrow(ControlId control)
     return {name.begin(), name.end()};
 }
 
-// Where the tests click an option of `size`: far right in its rectangle,
-// away from its circle and caption.
-inline Point OptionClickPoint(Point size)
-{
-    return {size.x - 3, size.y / 2};
-}
-
 // What a driver may be unable to do; a check that needs it is left out on
 // that window alone, with the reason in the test's output.
 enum class Lack {
@@ -270,7 +263,9 @@ public:
     void ClickType(form::Index index) override { ClickOption(index); }
     void ClickOption(form::Index index, Button button = Button::Left)
     {
-        Click(OptionId(index), OptionClickPoint(Size(OptionId(index))), button);
+        // Far right in its rectangle, away from its circle and caption.
+        const Point size = Size(OptionId(index));
+        Click(OptionId(index), {size.x - 3, size.y / 2}, button);
     }
     // As the keyboard delivers it to the control with the focus: Enter for
     // each line break ("\r\n", "\r" or "\n").

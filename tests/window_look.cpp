@@ -29,10 +29,6 @@ TEST_P(WindowBehaviour, FixedClientAreaAndEveryControlAtItsPlace)
             << Narrow(control);
         EXPECT_TRUE(window->IsShown(control)) << Narrow(control);
     }
-    for (const form::Index option : {kNonSchooling, kSchooling})
-        EXPECT_EQ(Narrow(window->ParentOf(OptionId(option))), "Frame1_0");
-    const Rect label = window->Bounds({u"Label1", 1});
-    EXPECT_EQ(label.top + label.height, window->Bounds(kNames).top); // the label sits on the list
 }
 
 TEST_P(WindowBehaviour, HiddenListsHoldTheCatalogueAndCannotBeReached)

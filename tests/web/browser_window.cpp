@@ -115,13 +115,8 @@ constexpr char kPageHelpers[] = R"((() => {
     // Once the engine has scrolled to the caret, which Firefox does at its next frame.
     firstLine: () => new Promise((done) => requestAnimationFrame(() => setTimeout(() => done(Math.round(box.scrollTop / pitch))))),
     overflows: () => box.scrollHeight > box.clientHeight,
-    state() {
-      const rows = [...document.querySelectorAll('#List1_0 > [role="option"]')];
-      const focus = document.activeElement;
-      return { output: box.value, row: rows.findIndex((r) => r.getAttribute('aria-selected') === 'true'),
-        types: options().map((o) => o.checked), focused: focus.closest('label[id]')?.id ?? focus.id,
-        announced: window.announced, shown: form.getClientRects().length > 0, writes: writes.splice(0) };
-    },
+    // Added to what open_page.js reads of what the pupil sees.
+    state: () => ({ shown: form.getClientRects().length > 0, writes: writes.splice(0) }),
   };
 })())";
 
@@ -153,12 +148,6 @@ void Count(const json& writes, int& shows, int& listClicks, int& optionClicks, i
         if (marks && *marks != checked) ++optionClicks;
         checked = write[1].get<int>();
     }
-}
-
-// The control's element id; the window's is empty.
-std::string Id(ControlId control)
-{
-    return control.name.empty() ? "" : Narrow(control);
 }
 
 } // namespace
@@ -242,7 +231,8 @@ json BrowserWindow::Ask(const std::string& expression)
 
 json BrowserWindow::Read(const std::string& helper, ControlId control)
 {
-    return Ask("ribi." + helper + "(" + json(Id(control)).dump() + ")");
+    const json id = control.name.empty() ? "" : Narrow(control); // the window's is empty
+    return Ask("ribi." + helper + "(" + id.dump() + ")");
 }
 
 void BrowserWindow::Act(const std::string& call, json args)
@@ -255,7 +245,7 @@ void BrowserWindow::Act(const std::string& call, json args)
 void BrowserWindow::Take(const json& now)
 {
     state_.output = form::WithCrLfBreaks(Text(now["output"]));
-    state_.row = now["row"].get<form::Index>();
+    state_.row = now["species"].get<form::Index>();
     state_.types = now["types"].get<std::vector<bool>>();
     state_.focused = Text(now["focused"]);
     state_.announced = now["announced"].get<int>();
@@ -266,7 +256,7 @@ void BrowserWindow::Take(const json& now)
 
 const BrowserWindow::State& BrowserWindow::Now()
 {
-    if (!fresh_) Take(Ask("ribi.state()"));
+    if (!fresh_) Act("state", json::array());
     return state_;
 }
 

@@ -32,7 +32,8 @@ function decodePng(buffer) {
 }
 
 // What a pupil sees: the output box's text, the row shown, the types
-// marked, where the focus is, and how many outputs were announced.
+// marked, where the focus is, and how many outputs were announced; and
+// what the page helpers of the C++ driver (browser_window.cpp) add.
 function readState() {
   const rows = [...document.querySelectorAll('#List1_0 > [role="option"]')];
   const focus = document.activeElement;
@@ -42,6 +43,7 @@ function readState() {
     types: [0, 1].map((i) => document.querySelector(`#Option1_${i} input`).checked),
     focused: focus.closest('label[id]')?.id ?? focus.id,
     announced: window.announced,
+    ...window.ribi?.state(),
   };
 }
 

@@ -33,10 +33,14 @@ def fail(message):
     sys.exit(1)
 
 
+def check(holds, message):
+    if not holds:
+        fail(message)
+
+
 def run(command, cwd=None):
     done = subprocess.run(command, capture_output=True, text=True, cwd=cwd)
-    if done.returncode != 0:
-        fail(f"{' '.join(command)}: {done.stdout}{done.stderr}")
+    check(done.returncode == 0, f"{' '.join(command)}: {done.stdout}{done.stderr}")
     return done.stdout
 
 
@@ -61,24 +65,22 @@ def check_tables(package, version):
     """What installing the package does not show: names, versions and files
     are checked installed."""
     properties = {row[0]: row[1] for row in table(package, "Property")}
-    if properties.get("ALLUSERS") != "1":
-        fail("the package installs for one user, not for the machine")
-    if properties.get("ARPPRODUCTICON") not in [row[0] for row in table(package, "Icon")]:
-        fail("Programs and Features would show no icon")
+    check(properties.get("ALLUSERS") == "1", "the package installs for one user, not for the machine")
+    check(properties.get("ARPPRODUCTICON") in [row[0] for row in table(package, "Icon")],
+          "Programs and Features would show no icon")
     # A feature's name as the target would make an advertised shortcut.
     shortcuts = table(package, "Shortcut")
-    if [row[4] for row in shortcuts] != ["[#ribi.exe]"]:
-        fail(f"the shortcuts are {shortcuts}, not one to the installed program")
+    check([row[4] for row in shortcuts] == ["[#ribi.exe]"],
+          f"the shortcuts are {shortcuts}, not one to the installed program")
 
     upgrades = table(package, "Upgrade")
-    if {row[0] for row in upgrades} != {properties.get("UpgradeCode")}:
-        fail("the upgrade table looks for another product")
+    check({row[0] for row in upgrades} == {properties.get("UpgradeCode")},
+          "the upgrade table looks for another product")
     removes = [row for row in upgrades if not int(row[4]) & 2]  # not "detect only"
-    if len(removes) != 1 or removes[0][2] != version:
-        fail(f"no single row removing versions before {version}: {upgrades}")
+    check(len(removes) == 1 and removes[0][2] == version,
+          f"no single row removing versions before {version}: {upgrades}")
     template = [line for line in run(["msiinfo", "suminfo", package]).splitlines() if line.startswith("Template:")]
-    if template != ["Template: Intel;1026"]:
-        fail(f"summary says {template}, not a 32-bit Bulgarian package")
+    check(template == ["Template: Intel;1026"], f"summary says {template}, not a 32-bit Bulgarian package")
     return properties
 
 
@@ -135,15 +137,13 @@ def uninstall_entries(wine, product_code):
 
 def check_installed(wine, properties, version, program):
     folders = program_folders(wine)
-    if len(folders) != 1 or sorted(os.listdir(folders[0])) != sorted(INSTALLED):
-        fail(f"after installing {version}: program folders {folders}")
-    if not filecmp.cmp(os.path.join(folders[0], "ribi.exe"), program, shallow=False):
-        fail(f"after installing {version}: ribi.exe is not the built one")
-    if not shortcuts(wine):
-        fail(f"after installing {version}: no shortcut named {SHORTCUT}")
+    check(len(folders) == 1 and sorted(os.listdir(folders[0])) == sorted(INSTALLED),
+          f"after installing {version}: program folders {folders}")
+    check(filecmp.cmp(os.path.join(folders[0], "ribi.exe"), program, shallow=False),
+          f"after installing {version}: ribi.exe is not the built one")
+    check(shortcuts(wine), f"after installing {version}: no shortcut named {SHORTCUT}")
     entry = uninstall_entries(wine, properties["ProductCode"])
-    if entry != (NAME, version, PUBLISHER):
-        fail(f"after installing {version}: Programs and Features shows {entry}")
+    check(entry == (NAME, version, PUBLISHER), f"after installing {version}: Programs and Features shows {entry}")
     return folders[0]
 
 
@@ -202,28 +202,23 @@ def main(build, source, program, version):
     for leftover in (upgrade, package):
         if program_folders(wine):
             wine.msiexec("/x", leftover)
-    if wine.msiexec("/i", package) != 0:
-        fail(f"msiexec /i ribi-{version}.msi failed")
+    check(wine.msiexec("/i", package) == 0, f"msiexec /i ribi-{version}.msi failed")
     folder = check_installed(wine, properties, version, program)
     if can_run_32bit(source) and os.environ.get("DISPLAY"):
         see_window(wine, source, os.path.join(folder, "ribi.exe"))
     else:
         print("msi: the installed program is not started: no 32-bit programs or no display here")
 
-    if wine.msiexec("/i", upgrade) != 0:
-        fail(f"msiexec /i ribi-{newer}.msi over {version} failed")
+    check(wine.msiexec("/i", upgrade) == 0, f"msiexec /i ribi-{newer}.msi over {version} failed")
     check_installed(wine, upgraded, newer, program)
-    if uninstall_entries(wine, properties["ProductCode"]) is not None:
-        fail(f"{version} is still listed after the upgrade")
-    if wine.msiexec("/i", package) == 0:
-        fail(f"{version} installed over {newer}")
+    check(uninstall_entries(wine, properties["ProductCode"]) is None, f"{version} is still listed after the upgrade")
+    check(wine.msiexec("/i", package) != 0, f"{version} installed over {newer}")
     check_installed(wine, upgraded, newer, program)
 
-    if wine.msiexec("/x", upgrade) != 0:
-        fail("msiexec /x failed")
+    check(wine.msiexec("/x", upgrade) == 0, "msiexec /x failed")
     left = program_folders(wine) + shortcuts(wine)
-    if left or upgraded["ProductCode"] in wine.registry():
-        fail(f"left after removal: {left or 'registry entries'}")
+    check(not left and upgraded["ProductCode"] not in wine.registry(),
+          f"left after removal: {left or 'registry entries'}")
     print(f"msi: ribi-{version}.msi installs, upgrades to {newer}, refuses the downgrade and uninstalls cleanly")
 
 

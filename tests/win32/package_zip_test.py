@@ -13,9 +13,10 @@ README = "PROCHETI.txt"
 LICENCES = ["LICENSE.txt", "NOTICES.txt"]
 
 
-def fail(message):
-    print("zip:", message)
-    sys.exit(1)
+def check(holds, message):
+    if not holds:
+        print("zip:", message)
+        sys.exit(1)
 
 
 def main(build, program, readme, version):
@@ -23,29 +24,23 @@ def main(build, program, readme, version):
     with zipfile.ZipFile(os.path.join(build, "packages", expected)) as archive:
         # ASCII names alone: Windows 7's extractor garbles the others.
         names = sorted(archive.namelist())
-        if names != sorted(["ribi.exe", README] + LICENCES):
-            fail(f"entries are {names}")
+        check(names == sorted(["ribi.exe", README] + LICENCES), f"entries are {names}")
         with open(program, "rb") as built:
-            if archive.read("ribi.exe") != built.read():
-                fail("ribi.exe differs from the built program")
+            check(archive.read("ribi.exe") == built.read(), "ribi.exe differs from the built program")
         texts = {name: archive.read(name) for name in [README] + LICENCES}
 
     with open(readme, "rb") as source:
-        if texts[README] != source.read():
-            fail(f"{README} differs from {readme}")
+        check(texts[README] == source.read(), f"{README} differs from {readme}")
     # Without a byte order mark Notepad before Windows 10 would guess the code page.
     for name, text in texts.items():
-        if not text.startswith(b"\xef\xbb\xbf") or not text.count(b"\n") == text.count(b"\r") == text.count(b"\r\n"):
-            fail(f"{name} has no byte order mark or line breaks other than CR LF")
+        check(text.startswith(b"\xef\xbb\xbf") and text.count(b"\n") == text.count(b"\r") == text.count(b"\r\n"),
+              f"{name} has no byte order mark or line breaks other than CR LF")
     words = texts[README].decode("utf-8")
     for needed in ("ribi.exe", "Windows 7", "пряк път"):
-        if needed not in words:
-            fail(f"{README} does not mention {needed}")
-    if "Велорна".encode() not in texts["LICENSE.txt"]:
-        fail("LICENSE.txt does not name the copyright holder")
+        check(needed in words, f"{README} does not mention {needed}")
+    check("Велорна".encode() in texts["LICENSE.txt"], "LICENSE.txt does not name the copyright holder")
     for runtime in (b"mingw-w64 project", b"Lucent Technologies", b"David M. Gay"):
-        if runtime not in texts["NOTICES.txt"]:
-            fail(f"NOTICES.txt lacks the notice of {runtime.decode()}")
+        check(runtime in texts["NOTICES.txt"], f"NOTICES.txt lacks the notice of {runtime.decode()}")
     print(f"zip: {expected} holds ribi.exe,", README, "and", ", ".join(LICENCES))
 
 

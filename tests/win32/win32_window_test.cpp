@@ -142,26 +142,22 @@ std::pair<std::u16string, long> Accessible(HWND control)
 constexpr long kRoles[] = {ROLE_SYSTEM_TEXT, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_GROUPING, ROLE_SYSTEM_RADIOBUTTON,
                            ROLE_SYSTEM_LIST};
 
-// Wine's standard accessible objects know the role of an edit only; the
-// others are "client" there, where Windows gives each its own.
-bool UnderWine()
-{
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
 // That the output box tells them of each new output is a shared rule
 // (window_behaviour.cpp).
 TEST(Win32Accessibility, EveryVisibleControlHasItsNameAndRole)
 {
     const ComApartment com;
     Win32Window w;
+    // Wine's standard accessible objects know the role of an edit only; the
+    // others are "client" there, where Windows gives each its own.
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const bool underWine = ntdll && GetProcAddress(ntdll, "wine_get_version");
     for (const auto& control : window::MainFormDescription().controls) {
         if (!control.visible) continue;
         const auto [name, role] = Accessible(w.Control(control.name, control.index));
         const std::string which = Narrow({control.name, control.index});
         EXPECT_TRUE(name == control.accessibleName) << which;
-        if (UnderWine() && control.kind != form::ControlKind::TextBox)
+        if (underWine && control.kind != form::ControlKind::TextBox)
             EXPECT_EQ(role, ROLE_SYSTEM_CLIENT) << which;
         else
             EXPECT_EQ(role, kRoles[static_cast<std::size_t>(control.kind)]) << which;

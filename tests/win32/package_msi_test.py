@@ -197,7 +197,9 @@ def main(build, source, program, version):
     properties = check_tables(package, version)
     upgraded = check_tables(upgrade, newer)
 
-    wine = Wine(os.path.join(build, "msi-wineprefix"), *loader_and_server)
+    # A prefix of each Wine's own: one that 32-bit Wine made, 64-bit Wine cannot use.
+    loader = os.path.basename(loader_and_server[0])
+    wine = Wine(os.path.join(build, f"msi-wineprefix-{loader}"), *loader_and_server)
     # What a run that failed half-way left installed goes first.
     for leftover in (upgrade, package):
         if program_folders(wine):

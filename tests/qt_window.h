@@ -50,7 +50,9 @@ public:
     Rect Bounds(ControlId control) override;
     ControlId ParentOf(ControlId control) override
     {
-        return FirstControl([&, parent = Widget(control)->parentWidget()](ControlId c) { return Widget(c) == parent; });
+        const QWidget* parent = Widget(control)->parentWidget();
+        // No parent is no control, not even one the window made no widget for.
+        return FirstControl([&](ControlId c) { return parent && Widget(c) == parent; });
     }
     bool IsShown(ControlId control) override { return Widget(control)->isVisible(); }
     bool IsTabStop(ControlId control) override { return (Widget(control)->focusPolicy() & Qt::TabFocus) != 0; }

@@ -74,11 +74,22 @@ async function open({ width, height, dark, early }) {
     session('POST', '/actions', { actions: [{ type, id: type, ...(parameters && { parameters }), actions }] });
   const pointer = (actions) => act('pointer', { pointerType: 'mouse' }, actions);
   const at = (x, y) => ({ type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport' });
-  // The window's size is the viewport's and the browser's own bars.
+  // The window's size is the viewport's and the browser's own bars. The
+  // viewport follows the window a moment later, and later still on a busy
+  // machine, so the bars are measured at rest and the viewport awaited.
+  const viewport = () => evaluate('({ width: innerWidth, height: innerHeight })');
   async function resize(size) {
-    await session('POST', '/window/rect', size);
-    const [innerWidth, innerHeight] = await evaluate('[innerWidth, innerHeight]');
-    await session('POST', '/window/rect', { width: 2 * size.width - innerWidth, height: 2 * size.height - innerHeight });
+    for (let attempt = 1; ; attempt++) {
+      const [outer, inner] = [await session('GET', '/window/rect'), await viewport()];
+      await session('POST', '/window/rect',
+        { width: size.width + outer.width - inner.width, height: size.height + outer.height - inner.height });
+      for (let waited = 0; waited < 2000; waited += 20) {
+        const now = await viewport();
+        if (now.width === size.width && now.height === size.height) return;
+        await new Promise((resolve) => setTimeout(resolve, 20));
+      }
+      if (attempt === 3) throw new Error(`the viewport stays ${JSON.stringify(await viewport())}, not ${JSON.stringify(size)}`);
+    }
   }
   await resize({ width, height });
   return {

@@ -34,6 +34,16 @@ constexpr char kPageHelpers[] = R"((() => {
   };
   const options = () => [...form.querySelectorAll('[id^="Option1_"] input')];
   const pitch = parseFloat(getComputedStyle(box).lineHeight);
+  // The rows a text takes in the box, in a copy of it of no height.
+  const rowsOf = (text) => {
+    const copy = form.appendChild(box.cloneNode());
+    copy.value = text;
+    copy.style.height = '0';
+    const s = getComputedStyle(copy);
+    const rows = (copy.scrollHeight - parseFloat(s.paddingTop) - parseFloat(s.paddingBottom)) / pitch;
+    copy.remove();
+    return Math.round(rows);
+  };
   const writes = [];
   const { get, set } = Object.getOwnPropertyDescriptor(HTMLTextAreaElement.prototype, 'value');
   Object.defineProperty(box, 'value', { get, set(text) {
@@ -62,15 +72,7 @@ constexpr char kPageHelpers[] = R"((() => {
     resizable: () => getComputedStyle(form).resize !== 'none',
     // In the program's CR LF text.
     selection: () => [box.selectionStart, box.selectionEnd].map((n) => n + box.value.slice(0, n).split('\n').length - 1),
-    lines() {
-      const copy = form.appendChild(box.cloneNode());
-      copy.value = box.value;
-      copy.style.height = '0';
-      const s = getComputedStyle(copy);
-      const rows = (copy.scrollHeight - parseFloat(s.paddingTop) - parseFloat(s.paddingBottom)) / pitch;
-      copy.remove();
-      return Math.round(rows);
-    },
+    lines: () => rowsOf(box.value),
     // The rows the box wraps its text into. A textarea does not tell them:
     // its text is laid out again in a block of the same content width and
     // text style, and read a character at a time.
@@ -112,8 +114,16 @@ constexpr char kPageHelpers[] = R"((() => {
       window.focusedBefore.focus();
       return [...text].map((c) => c.charCodeAt(0));
     },
-    // Once the engine has scrolled to the caret, which Firefox does at its next frame.
-    firstLine: () => new Promise((done) => requestAnimationFrame(() => setTimeout(() => done(Math.round(box.scrollTop / pitch))))),
+    // Once the engine has scrolled to the caret, which Firefox does at a frame
+    // of its own, on a busy machine a later one; or after a second.
+    async firstLine() {
+      const caret = rowsOf(box.value.slice(0, box.selectionEnd)) - 1, shown = Math.floor(box.clientHeight / pitch);
+      for (let frame = 1; ; frame++) {
+        await new Promise((done) => requestAnimationFrame(() => setTimeout(done)));
+        const first = Math.round(box.scrollTop / pitch);
+        if ((first <= caret && caret < first + shown) || frame === 60) return first;
+      }
+    },
     overflows: () => box.scrollHeight > box.clientHeight,
     // Added to what open_page.js reads of what the pupil sees.
     state: () => ({ shown: form.getClientRects().length > 0, writes: writes.splice(0) }),

@@ -7,6 +7,7 @@ const fs = require('node:fs');
 const net = require('node:net');
 const os = require('node:os');
 const path = require('node:path');
+const { setTimeout: pause } = require('node:timers/promises');
 
 const driverPath = process.env.RIBI_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver';
 const browserPath = process.env.RIBI_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
@@ -55,7 +56,7 @@ async function startDriver() {
     const error = await call('GET', '/status').then(() => null, (failure) => failure);
     if (!error) return { child, call };
     if (attempt > 100) throw error;
-    await new Promise((resolve) => setTimeout(resolve, 50));
+    await pause(50);
   }
 }
 
@@ -86,7 +87,7 @@ async function open({ width, height, dark, early }) {
       for (let waited = 0; waited < 2000; waited += 20) {
         const now = await viewport();
         if (now.width === size.width && now.height === size.height) return;
-        await new Promise((resolve) => setTimeout(resolve, 20));
+        await pause(20);
       }
       if (attempt === 3) throw new Error(`the viewport stays ${JSON.stringify(await viewport())}, not ${JSON.stringify(size)}`);
     }
@@ -99,7 +100,7 @@ async function open({ width, height, dark, early }) {
     async goto(url) {
       await session('POST', '/url', { url });
       while (early && !(await evaluate(`location.href === ${JSON.stringify(url)}`).catch(() => false)))
-        await new Promise((resolve) => setTimeout(resolve, 20));
+        await pause(20);
     },
     evaluate,
     click: (x, y, { button = 'left', count = 1 } = {}) => pointer([at(x, y), ...Array(count).fill([

@@ -40,6 +40,15 @@ const trimmedMean = (values) => {
   const kept = sorted.slice(Math.floor(sorted.length / 10), sorted.length - Math.floor(sorted.length / 10));
   return kept.reduce((sum, value) => sum + value, 0) / kept.length;
 };
+// How far a paint ratio could move in another run: its 95 % interval over
+// the run's rounds drawn again with replacement, each round's pair kept.
+const spread = (program, floor) => {
+  const ratios = Array.from({ length: 1000 }, () => {
+    const drawn = program.map(() => Math.floor(Math.random() * program.length));
+    return trimmedMean(drawn.map((i) => program[i])) / trimmedMean(drawn.map((i) => floor[i]));
+  }).sort((x, y) => x - y);
+  return [ratios[25], ratios[974]];
+};
 const call = (page, fn, ...args) => page.evaluate(`(${fn})(...${JSON.stringify(args)})`);
 const ready = () => !document.querySelector('.ribi-form[aria-busy]');
 async function waitUntilReady(page) {
@@ -230,7 +239,8 @@ async function main() {
   const answers = await clickAtOnceTimes();
 
   const ratio = (program, floor) => (program / floor).toFixed(2); // as printed, and as judged
-  const cell = ([program, floor, mark = '']) => `${program.toFixed(2)} / ${floor.toFixed(2)} ms = ${ratio(program, floor)}${mark}`;
+  const cell = ([program, floor, mark = '', range]) => `${program.toFixed(2)} / ${floor.toFixed(2)} ms = ` +
+    `${ratio(program, floor)}${mark}${range ? ` (${range.map((r) => r.toFixed(2)).join('–')})` : ''}`;
   // A goal is judged on the ratio as printed, and only where the clock is
   // fine: a press of a millisecond or two timed in whole milliseconds gives
   // a ratio but no verdict.
@@ -243,13 +253,13 @@ async function main() {
   const row = (figure, figures, most) => console.log(`| ${figure} | ${Object.keys(engines).map((name) =>
     (figures[name] ? cell(figures[name]) : '')).join(' | ')} | ${most ? goal(figures, most) : ''} |`);
   const paintFigures = Object.fromEntries(Object.entries(paints).map(([name, { program, floor }]) =>
-    [name, [trimmedMean(program), trimmedMean(floor)]]));
+    [name, [trimmedMean(program), trimmedMean(floor), '', spread(program, floor)]]));
   const pressFigures = Object.fromEntries(Object.entries(presses).map(([name, { program, floor, coarse }]) =>
     [name, [program, floor].map(trimmedMean).concat(coarse ? '*' : '')]));
 
   console.log(`| figure: program / floor = ratio | ${Object.values(engineNames).join(' | ')} | goal |`);
   console.log('|---|---:|---:|---:|---|');
-  row('first contentful paint, against a static page of the same look (trimmed mean)', paintFigures, 1.1);
+  row('first contentful paint, against a static page of the same look (trimmed mean; 95 % interval)', paintFigures, 1.1);
   row('species press and release to text laid out, against its changes written directly (trimmed mean)', pressFigures, 1.05);
   row('a click at navigation start answered, against the static page\'s first paint (trimmed mean)',
     { chromium: [trimmedMean(answers), paintFigures.chromium[1]] });

@@ -1,44 +1,60 @@
 #include "form/form_plan.h"
 
 #include <algorithm>
-#include <map>
 #include <stdexcept>
 
 namespace ribi::form {
 
+std::string Decimal(Index index)
+{
+    std::string digits;
+    for (int rest = index < 0 ? -index : index; digits.empty() || rest > 0; rest /= 10)
+        digits.insert(digits.begin(), static_cast<char>('0' + rest % 10));
+    return index < 0 ? '-' + digits : digits;
+}
+
 std::string ElementName(std::u16string_view name, Index index)
 {
     // Array names are ASCII identifiers.
-    return std::string(name.begin(), name.end()) + "(" + std::to_string(index) + ")";
+    return std::string(name.begin(), name.end()) + "(" + Decimal(index) + ")";
 }
 
 std::u16string ElementId(std::u16string_view name, Index index)
 {
     std::u16string id(name);
     id += u'_';
-    for (const char digit : std::to_string(index)) id += static_cast<char16_t>(digit);
+    for (const char digit : Decimal(index)) id += static_cast<char16_t>(digit);
     return id;
 }
 
 FormPlan::FormPlan(const FormDescription& description) : description_(description)
 {
     const auto& controls = description.controls;
-    std::map<std::u16string_view, std::vector<Position>> groups;
     for (Position position = 0; position < controls.size(); ++position) {
         const auto& control = controls[position];
         if (control.index < 0)
             throw std::invalid_argument(ElementName(control.name, control.index) + ": negative Index");
         if (Element(control.name, control.index) != position)
             throw std::invalid_argument(ElementName(control.name, control.index) + " is described twice");
-        if (control.kind == ControlKind::OptionButton) groups[control.container].push_back(position);
+        if (control.kind == ControlKind::OptionButton) Join(position);
         const bool focusable = control.kind != ControlKind::Label && control.kind != ControlKind::Frame;
         if (focusable && control.visible && control.tabStop) tabOrder_.push_back(position);
     }
-    for (auto& [frame, group] : groups) {
-        std::sort(group.begin(), group.end(),
-                  [&](Position a, Position b) { return controls[a].index < controls[b].index; });
-        optionGroups_.push_back(std::move(group));
-    }
+}
+
+// Into its frame's group, before the first of a higher Index. (A window
+// holds a few options: a search and an insertion cost less code than a map
+// and a sort.)
+void FormPlan::Join(Position option)
+{
+    const auto& controls = description_.controls;
+    auto group = std::find_if(optionGroups_.begin(), optionGroups_.end(), [&](const auto& g) {
+        return controls[g.front()].container == controls[option].container;
+    });
+    if (group == optionGroups_.end()) group = optionGroups_.emplace(group);
+    group->insert(std::find_if(group->begin(), group->end(),
+                               [&](Position p) { return controls[p].index > controls[option].index; }),
+                  option);
 }
 
 std::optional<Position> FormPlan::Element(std::u16string_view name, Index index) const

@@ -2,6 +2,7 @@
 
 #include "form/control_error.h"
 #include "form/form.h"
+#include "form/form_plan.h"
 
 #include <algorithm>
 
@@ -19,8 +20,7 @@ Index ListBoxControl::ListCount() const
 
 std::u16string ListBoxControl::List(Index position) const
 {
-    if (position < 0 || position >= ListCount())
-        throw ControlError("List(" + std::to_string(position) + "): no such item");
+    if (position < 0 || position >= ListCount()) throw ControlError("List(" + Decimal(position) + "): no such item");
     return items_[static_cast<std::size_t>(position)];
 }
 

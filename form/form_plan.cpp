@@ -1,16 +1,19 @@
 #include "form/form_plan.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace ribi::form {
 
 std::string Decimal(Index index)
 {
-    std::string digits;
-    for (int rest = index < 0 ? -index : index; digits.empty() || rest > 0; rest /= 10)
-        digits.insert(digits.begin(), static_cast<char>('0' + rest % 10));
-    return index < 0 ? '-' + digits : digits;
+    char digits[8];
+    char* start = std::end(digits);
+    for (int rest = index < 0 ? -index : index; start == std::end(digits) || rest > 0; rest /= 10)
+        *--start = static_cast<char>('0' + rest % 10);
+    if (index < 0) *--start = '-';
+    return {start, std::end(digits)};
 }
 
 std::string ElementName(std::u16string_view name, Index index)
@@ -42,19 +45,19 @@ FormPlan::FormPlan(const FormDescription& description) : description_(descriptio
     }
 }
 
-// Into its frame's group, before the first of a higher Index. (A window
-// holds a few options: a search and an insertion cost less code than a map
-// and a sort.)
+// Into its frame's group, after those of a lower Index. (A window holds a
+// few options: a search and a swap or two cost less code than a map and a
+// sort.)
 void FormPlan::Join(Position option)
 {
     const auto& controls = description_.controls;
     auto group = std::find_if(optionGroups_.begin(), optionGroups_.end(), [&](const auto& g) {
         return controls[g.front()].container == controls[option].container;
     });
-    if (group == optionGroups_.end()) group = optionGroups_.emplace(group);
-    group->insert(std::find_if(group->begin(), group->end(),
-                               [&](Position p) { return controls[p].index > controls[option].index; }),
-                  option);
+    auto& members = group == optionGroups_.end() ? optionGroups_.emplace_back() : *group;
+    members.push_back(option);
+    for (auto at = members.end() - 1; at != members.begin() && controls[*(at - 1)].index > controls[*at].index; --at)
+        std::iter_swap(at - 1, at);
 }
 
 std::optional<Position> FormPlan::Element(std::u16string_view name, Index index) const

@@ -33,12 +33,16 @@ test('without DecompressionStream, the page inflates its program itself', (t) =>
     assert.equal((await page.state()).output, b.outputs.species[9]);
   }, { load: false }));
 
+// Each part taken away by its script; a failure in the program's own
+// promise is also left in the console, for whoever looks there.
 const failures = {
-  'no WebAssembly': 'delete window.WebAssembly;',
-  'no WebAssembly exception handling': 'WebAssembly.compile = () => Promise.reject(new WebAssembly.CompileError("try"));',
-  'a failure as the program starts': 'WebAssembly.instantiate = () => Promise.reject(new Error("start"));',
+  'no WebAssembly': ['delete window.WebAssembly;'],
+  'no WebAssembly exception handling': ['WebAssembly.instantiate = () =>' +
+    ' Promise.reject(new WebAssembly.CompileError("no exception handling"));', 'no exception handling'],
+  'a failure as the program starts':
+    ['WebAssembly.instantiate = () => Promise.reject(new Error("a failed start"));', 'a failed start'],
 };
-for (const [lacking, script] of Object.entries(failures)) {
+for (const [lacking, [script, logged]] of Object.entries(failures)) {
   test(`with ${lacking}, the window says that this browser cannot run the program`, (t) =>
     b.withPage(t, async (page) => {
       await page.goto(pageWith(script));
@@ -48,5 +52,6 @@ for (const [lacking, script] of Object.entries(failures)) {
       await page.clickSpecies(2);
       const state = await page.state();
       assert.deepEqual([state.output, state.types, state.species], [cannotRun, [false, false], -1]);
+      if (logged && page.errors) assert.deepEqual(page.errors.splice(0).map((e) => e.includes(logged)), [true]);
     }, { load: false }));
 }

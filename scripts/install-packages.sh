@@ -19,7 +19,7 @@ packages_for() {
     bench) echo "libbenchmark-dev" ;;
     # The browser edition and its tests in three engines (WebKit's under
     # Xvfb); npm only where no node brought one.
-    web) echo "emscripten googletest python3 zopfli chromium firefox-esr webkit2gtk-driver xvfb xauth fonts-liberation $(command -v npm >/dev/null 2>&1 || echo npm)" ;;
+    web) echo "emscripten googletest nlohmann-json3-dev python3 zopfli chromium firefox-esr webkit2gtk-driver xvfb xauth fonts-liberation $(command -v npm >/dev/null 2>&1 || echo npm)" ;;
     *) echo "install-packages: unknown group '$1'" >&2; exit 2 ;;
     esac
 }

@@ -4,6 +4,7 @@
 #include "form/nearest_double.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -110,6 +111,16 @@ bool NumericEqual(const Number& a, const Number& b)
 {
     const auto asDouble = [](const Number& n) { return std::visit([](auto v) { return static_cast<double>(v); }, n); };
     return asDouble(a) == asDouble(b);
+}
+
+std::string Decimal(Index index)
+{
+    char digits[8];
+    char* start = std::end(digits);
+    for (int rest = index < 0 ? -index : index; start == std::end(digits) || rest > 0; rest /= 10)
+        *--start = static_cast<char>('0' + rest % 10);
+    if (index < 0) *--start = '-';
+    return {start, std::end(digits)};
 }
 
 } // namespace ribi::form

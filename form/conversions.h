@@ -4,6 +4,7 @@
 
 #include "form/controls.h"
 
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -18,6 +19,10 @@ double TextToNumber(std::u16string_view text);
 Index ToIndex(double value);
 // The whole text must be a number (blanks around it allowed).
 Index ToIndex(std::u16string_view text);
+
+// An Index in decimal digits. (std::to_string would bring the page a table
+// of digits and code for every width of integer.)
+std::string Decimal(Index index);
 
 // A number as the handlers hold it: a 16-bit index or a parsed double.
 using Number = std::variant<Index, double>;

@@ -1,20 +1,11 @@
 #include "form/form_plan.h"
 
+#include "form/conversions.h"
+
 #include <algorithm>
-#include <iterator>
 #include <stdexcept>
 
 namespace ribi::form {
-
-std::string Decimal(Index index)
-{
-    char digits[8];
-    char* start = std::end(digits);
-    for (int rest = index < 0 ? -index : index; start == std::end(digits) || rest > 0; rest /= 10)
-        *--start = static_cast<char>('0' + rest % 10);
-    if (index < 0) *--start = '-';
-    return {start, std::end(digits)};
-}
 
 std::string ElementName(std::u16string_view name, Index index)
 {

@@ -17,9 +17,6 @@ namespace ribi::form {
 
 using Position = std::size_t;
 
-// An Index in decimal digits. (std::to_string would bring the page a table
-// of digits and code for every width of integer.)
-std::string Decimal(Index index);
 // An element as diagnostics name it: "List1(2)".
 std::string ElementName(std::u16string_view name, Index index);
 // An element as the windows name their controls (object name, element id): "List1_2".

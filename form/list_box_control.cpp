@@ -1,8 +1,8 @@
 #include "form/list_box_control.h"
 
 #include "form/control_error.h"
+#include "form/conversions.h"
 #include "form/form.h"
-#include "form/form_plan.h"
 
 #include <algorithm>
 

@@ -15,11 +15,11 @@
 
 namespace ribi::testing {
 
-class HandledWindow : public RealWindowDriver {
+class HandledWindow : public WindowDriver {
 public:
     // `description` must outlive the window.
     explicit HandledWindow(const form::FormDescription& description)
-        : RealWindowDriver(description), runtime(description), handlers(runtime, diagnostics), clicks(handlers)
+        : WindowDriver(description), runtime(description), handlers(runtime, diagnostics), clicks(handlers)
     {
         runtime.Connect(&clicks);
     }

@@ -1,12 +1,14 @@
-// The click handlers on the form runtime alone: the shared behaviour, and
-// what only a test of the handlers themselves can reach.
+// The click handlers on the form runtime alone: what only a test of the
+// handlers themselves can reach. What a pupil sees of them every window
+// shows, in the shared suites.
 
 #include "form/form.h"
 #include "selection/handlers.h"
 #include "tests/expected_output.h"
 #include "tests/recorded_diagnostics.h"
-#include "tests/window_driver.h"
 #include "window/main_form.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <utility>
@@ -27,33 +29,22 @@ struct OutputView final : form::TextBoxView {
 };
 
 // The runtime with the handlers, and the pupil's clicks as a binding feeds them.
-struct Window final : WindowDriver {
+struct Window {
     explicit Window(const form::FormDescription& description = window::MainFormDescription())
         : form(description), handlers(form, diagnostics)
     {
         form.Connect(&handlers);
         form.Text1(0).Attach(&output, form::LineBreaks::CrLf);
     }
-    void ClickSpecies(form::Index row) override { form.List1(0).Choose(row); }
-    void ClickType(form::Index index) override { form.Option1(index).Clicked(); }
-    void TypeIntoOutput(std::u16string_view text) override
-    {
-        output.typed = OutputText() + std::u16string(text);
-        form.Text1(0).Typed();
-    }
-    std::u16string OutputText() override { return form.Text1(0).Text(); }
-    bool TypeSelected(form::Index index) override { return form.Option1(index).Value(); }
-    ClickGuard Guard() override { return handlers.Guard(); }
+    void ClickSpecies(form::Index row) { form.List1(0).Choose(row); }
+    void ClickType(form::Index index) { form.Option1(index).Clicked(); }
+    std::u16string OutputText() { return form.Text1(0).Text(); }
 
     RecordedDiagnostics diagnostics;
     form::Form form;
     selection::Handlers handlers;
     OutputView output;
 };
-
-INSTANTIATE_TEST_SUITE_P(Runtime, SelectionBehaviour,
-                         ::testing::Values(DriverFactory{"Runtime", &Make<Window, WindowDriver>}),
-                         ::testing::PrintToStringParamName());
 
 // The main window's description with one list's items changed.
 form::FormDescription Altered(form::Index list, const std::function<void(std::vector<std::u16string_view>&)>& change)
@@ -152,13 +143,13 @@ TEST(Handlers, FailingOperationStopsTheHandlerAndReleasesTheGuard)
     EXPECT_EQ(cut.OutputText(),
               expected::TypeFirstLine(expected::kNonSchooling) + kMembersLine + u"есетра\r\nкалкан\r\nкаракуда\r\n");
     EXPECT_EQ(cut.diagnostics.text, "ribi: SelectType stopped: List(4): no such item\n");
-    EXPECT_EQ(cut.Guard(), ClickGuard::Idle);
+    EXPECT_EQ(cut.handlers.Guard(), ClickGuard::Idle);
 
     // A species click with nothing selected in the list.
     Window none;
     none.handlers.ShowSpecies(0);
     EXPECT_EQ(none.diagnostics.text, "ribi: ShowSpecies stopped: List(-1): no such item\n");
-    EXPECT_EQ(none.Guard(), ClickGuard::Idle);
+    EXPECT_EQ(none.handlers.Guard(), ClickGuard::Idle);
 }
 
 } // namespace

@@ -26,14 +26,16 @@ using Clock = std::chrono::steady_clock;
 using expected::Outputs;
 using std::chrono::milliseconds;
 
-// The pointer's actions first: they are the ones at a point; the keyboard's last.
-enum class Action { Click, DoubleClick, RightClick, Drag, ClickSpecies, Key, Type, Paste };
+// The pointer's actions first: they are the ones at a point; the keyboard's
+// last. A paste is a click into the output box, a page pasted there, then a
+// species clicked, which replaces it.
+enum class Action { Click, DoubleClick, RightClick, Drag, Key, Type, Paste };
 
 struct Event {
     Action action;
-    Point at = {}; // in the window's client pixels
-    Point to = {}; // where a drag ends
-    form::Index row = 0;
+    Point at = {};       // in the window's client pixels
+    Point to = {};       // where a drag ends
+    form::Index row = 0; // the species clicked after a paste
     Key key = Key::Tab;
     Modifier held = Modifier::None;
     std::u16string text = {};
@@ -52,18 +54,17 @@ const std::u16string& PastedPage()
 }
 
 // In Action's order.
-constexpr std::array<const char*, 8> kActionNames{"click",     "double click", "right click", "drag",
-                                                  "click row", "key",          "type",        "paste"};
+constexpr std::array<const char*, 7> kActionNames{"click", "double click", "right click", "drag",
+                                                  "key",   "type",         "paste"};
 
 std::string Describe(const Event& e)
 {
     std::ostringstream out;
     out << kActionNames[static_cast<std::size_t>(e.action)];
-    if (e.action <= Action::Drag) out << " (" << e.at.x << ',' << e.at.y << ')';
+    if (e.action <= Action::Drag || e.action == Action::Paste) out << " (" << e.at.x << ',' << e.at.y << ')';
     if (e.action == Action::Drag) out << " to (" << e.to.x << ',' << e.to.y << ')';
-    if (e.action == Action::ClickSpecies) out << ' ' << e.row;
     if (e.action == Action::Key) out << ' ' << KeyName(e.key, e.held);
-    if (e.action == Action::Paste) out << ' ' << PastedPage().size() << " code units";
+    if (e.action == Action::Paste) out << ' ' << PastedPage().size() << " code units, then row " << e.row;
     if (e.action == Action::Type)
         for (const char16_t c : e.text) out << " U+" << std::hex << std::uppercase << static_cast<unsigned>(c);
     return out.str();
@@ -71,7 +72,7 @@ std::string Describe(const Event& e)
 
 class EventMaker {
 public:
-    EventMaker(unsigned seed, RealWindowDriver& window) : random_(seed), window_(window)
+    EventMaker(unsigned seed, WindowDriver& window) : random_(seed), window_(window)
     {
         for (const auto& c : window::MainFormDescription().controls)
             if (c.visible) shown_.push_back({c.name, c.index});
@@ -79,16 +80,6 @@ public:
 
     Event Next()
     {
-        // A page pasted into the output box, then a species clicked.
-        if (step_ == PasteStep::Paste) {
-            step_ = PasteStep::Species;
-            return {.action = Action::Paste};
-        }
-        if (step_ == PasteStep::Species) {
-            step_ = PasteStep::None;
-            return {.action = Action::ClickSpecies,
-                    .row = static_cast<form::Index>(Uniform(0, static_cast<int>(catalogue::AllSpecies().size()) - 1))};
-        }
         const int roll = Uniform(0, 99);
         if (roll < 30) return {Action::Click, AnyPoint()};
         if (roll < 36) return {Action::DoubleClick, AnyPoint()};
@@ -96,13 +87,12 @@ public:
         if (roll < 46) return {Action::Drag, AnyPoint(), AnyPoint()};
         if (roll < 78) return KeyPress();
         if (roll < 99) return {.action = Action::Type, .text = Text()};
-        step_ = PasteStep::Paste;
-        return {Action::Click, OutputPoint()};
+        return {.action = Action::Paste,
+                .at = OutputPoint(),
+                .row = static_cast<form::Index>(Uniform(0, static_cast<int>(catalogue::kSpeciesCount) - 1))};
     }
 
 private:
-    enum class PasteStep { None, Paste, Species };
-
     int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
     // Half inside a control, half anywhere, the window's edges included.
@@ -147,12 +137,11 @@ private:
     }
 
     std::mt19937 random_;
-    RealWindowDriver& window_;
+    WindowDriver& window_;
     std::vector<ControlId> shown_; // the controls a pupil can see
-    PasteStep step_ = PasteStep::None;
 };
 
-void Send(RealWindowDriver& window, const Event& e)
+void Send(WindowDriver& window, const Event& e)
 {
     switch (e.action) {
     case Action::Click:
@@ -163,21 +152,21 @@ void Send(RealWindowDriver& window, const Event& e)
         return window.DoubleClick(kWindow, e.at);
     case Action::Drag:
         return window.Drag(kWindow, e.at, e.to);
-    case Action::ClickSpecies:
-        return window.ClickSpecies(e.row);
     case Action::Key:
         return window.Press(e.key, e.held);
     case Action::Type:
         return window.Type(e.text);
     case Action::Paste:
-        return window.Paste(PastedPage());
+        window.Click(kWindow, e.at);
+        window.Paste(PastedPage());
+        return window.ClickSpecies(e.row);
     }
 }
 
 // What a pupil sees after every action; nothing while all is well.
 class Checker {
 public:
-    Checker(const Outputs& outputs, RealWindowDriver& window)
+    Checker(const Outputs& outputs, WindowDriver& window)
         : outputs_(outputs), window_(window), last_(window.OutputText()),
           undoAnywhere_(!window.Lacks(Lack::UndoOfTheFocusedControl).empty())
     {
@@ -213,7 +202,7 @@ private:
     int Clicks() { return window_.ListClicks() + window_.OptionClicks(); }
 
     const Outputs& outputs_;
-    RealWindowDriver& window_;
+    WindowDriver& window_;
     std::u16string last_;
     bool undoAnywhere_; // Ctrl+Z may undo the output box's typing wherever the focus is
     bool outputHadFocus_ = false;
@@ -221,7 +210,7 @@ private:
 };
 
 // Whether `events` on a fresh window fail.
-bool Fails(const RealDriverFactory& factory, const std::vector<Event>& events, const Outputs& outputs)
+bool Fails(const DriverFactory& factory, const std::vector<Event>& events, const Outputs& outputs)
 {
     const auto window = factory.make(window::MainFormDescription());
     Checker checker(outputs, *window);
@@ -236,7 +225,7 @@ bool Fails(const RealDriverFactory& factory, const std::vector<Event>& events, c
 // Drops every action the failure does not need: long runs first, then one
 // at a time. A slow window may not get to the end of it before `deadline`:
 // then what is left is still a sequence that fails.
-std::vector<Event> Shortest(const RealDriverFactory& factory, std::vector<Event> events, const Outputs& outputs,
+std::vector<Event> Shortest(const DriverFactory& factory, std::vector<Event> events, const Outputs& outputs,
                             Clock::time_point deadline)
 {
     for (std::size_t run = std::max<std::size_t>(events.size() / 2, 1);; run /= 2) {

@@ -28,7 +28,7 @@ const std::u16string kSchoolingListing = u"Посочен тип риба: Па�
                                          u"костур\r\nпаламуд\r\nсардина\r\nсафрид\r\nскумрия\r\n"
                                          u"сьомга\r\nтон\r\nхамсия\r\nхеринга\r\nцаца\r\n";
 
-TEST_P(SelectionBehaviour, SpeciesClickShowsNameTypeAndDescriptionAndMarksType)
+TEST_P(WindowBehaviour, SpeciesClickShowsNameTypeAndDescriptionAndMarksType)
 {
     window->ClickSpecies(Row(u"сом"));
     EXPECT_EQ(window->OutputText(), kCatfishOutput); // no line break after the description
@@ -47,7 +47,7 @@ TEST_P(SelectionBehaviour, SpeciesClickShowsNameTypeAndDescriptionAndMarksType)
     EXPECT_TRUE(window->TypeSelected(kSchooling));
 }
 
-TEST_P(SelectionBehaviour, TypeClickListsItsSpeciesInCatalogueOrder)
+TEST_P(WindowBehaviour, TypeClickListsItsSpeciesInCatalogueOrder)
 {
     window->ClickType(kSchooling);
     EXPECT_EQ(window->OutputText(), kSchoolingListing);
@@ -61,7 +61,7 @@ TEST_P(SelectionBehaviour, TypeClickListsItsSpeciesInCatalogueOrder)
 }
 
 // A click replaces the box's text, whether a click or the pupil wrote it.
-TEST_P(SelectionBehaviour, EachClickReplacesTheTextRatherThanAppending)
+TEST_P(WindowBehaviour, EachClickReplacesTheTextRatherThanAppending)
 {
     window->ClickSpecies(Row(u"сом"));
     window->ClickSpecies(Row(u"сом"));

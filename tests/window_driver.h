@@ -22,43 +22,6 @@
 
 namespace ribi::testing {
 
-class WindowDriver {
-public:
-    virtual ~WindowDriver() = default;
-    virtual void ClickSpecies(form::Index position) = 0;
-    virtual void ClickType(form::Index index) = 0;
-    // Types at the end of the output box's text.
-    virtual void TypeIntoOutput(std::u16string_view text) = 0;
-    virtual std::u16string OutputText() = 0;
-    virtual bool TypeSelected(form::Index index) = 0;
-    virtual selection::ClickGuard Guard() = 0;
-};
-
-// Makes a binding's window over `description`, which must outlive it.
-template <typename Window> struct Factory {
-    const char* name;
-    std::unique_ptr<Window> (*make)(const form::FormDescription& description);
-};
-using DriverFactory = Factory<WindowDriver>;
-
-// Also names the instantiations, with ::testing::PrintToStringParamName.
-template <typename Window> void PrintTo(const Factory<Window>& factory, std::ostream* out)
-{
-    *out << factory.name;
-}
-
-// What a binding's test file gives its factories.
-template <typename Driver, typename Window> std::unique_ptr<Window> Make(const form::FormDescription& description)
-{
-    return std::make_unique<Driver>(description);
-}
-
-class SelectionBehaviour : public ::testing::TestWithParam<DriverFactory> {
-protected:
-    void SetUp() override { window = GetParam().make(window::MainFormDescription()); }
-    std::unique_ptr<WindowDriver> window;
-};
-
 enum class Button { Left, Right };
 enum class Key {
     Tab,
@@ -187,12 +150,18 @@ enum class Lack {
     UndoOfTheFocusedControl, // Ctrl+Z undoing the focused control's typing alone
     CopyOfNoBreakSpaces,     // a copy of the output box keeping its no-break spaces
 };
+// For the drivers' tables of their reasons, in Lack's order.
+inline constexpr std::size_t kLackCount = static_cast<std::size_t>(Lack::CopyOfNoBreakSpaces) + 1;
 
 // A real window, driven by mouse and keys as a pupil drives it.
-class RealWindowDriver : public WindowDriver {
+class WindowDriver {
 public:
     // `description` must outlive the window.
-    explicit RealWindowDriver(const form::FormDescription& description) : description_(description) {}
+    explicit WindowDriver(const form::FormDescription& description) : description_(description) {}
+    virtual ~WindowDriver() = default;
+    virtual std::u16string OutputText() = 0;
+    virtual bool TypeSelected(form::Index index) = 0;
+    virtual selection::ClickGuard Guard() = 0;
     // Why this driver cannot do `what`; empty where it can.
     virtual std::string Lacks(Lack /*what*/) { return {}; }
     virtual void Click(ControlId control, Point at, Button button = Button::Left) = 0;
@@ -259,8 +228,8 @@ public:
         const Rect r = RowRect(row);
         return {r.left + r.width / 2, r.top + r.height / 2};
     }
-    void ClickSpecies(form::Index row) override { Click(kNames, RowCentre(row)); }
-    void ClickType(form::Index index) override { ClickOption(index); }
+    void ClickSpecies(form::Index row) { Click(kNames, RowCentre(row)); }
+    void ClickType(form::Index index) { ClickOption(index); }
     void ClickOption(form::Index index, Button button = Button::Left)
     {
         // Far right in its rectangle, away from its circle and caption.
@@ -279,7 +248,8 @@ public:
             text.remove_prefix(line + (text.substr(line, 2) == u"\r\n" ? 2 : 1));
         }
     }
-    void TypeIntoOutput(std::u16string_view text) override
+    // Types at the end of the output box's text.
+    void TypeIntoOutput(std::u16string_view text)
     {
         Focus(kOutput);
         Press(Key::End, Modifier::Control);
@@ -307,24 +277,40 @@ protected:
     const form::FormDescription& description_;
 };
 
-using RealDriverFactory = Factory<RealWindowDriver>;
+// Makes a binding's window over `description`, which must outlive it.
+struct DriverFactory {
+    const char* name;
+    std::unique_ptr<WindowDriver> (*make)(const form::FormDescription& description);
+};
+
+// Also names the instantiations, with ::testing::PrintToStringParamName.
+inline void PrintTo(const DriverFactory& factory, std::ostream* out)
+{
+    *out << factory.name;
+}
+
+// What a binding's test file gives its factory.
+template <typename Driver> std::unique_ptr<WindowDriver> Make(const form::FormDescription& description)
+{
+    return std::make_unique<Driver>(description);
+}
 
 // Whether `window` can do `what`; where it cannot, the test's output says why.
-inline bool Can(RealWindowDriver& window, Lack what)
+inline bool Can(WindowDriver& window, Lack what)
 {
     const std::string why = window.Lacks(what);
     if (!why.empty()) std::cout << "Not checked here: " << why << '\n';
     return why.empty();
 }
 
-class WindowBehaviour : public ::testing::TestWithParam<RealDriverFactory> {
+class WindowBehaviour : public ::testing::TestWithParam<DriverFactory> {
 protected:
     void SetUp() override { window = GetParam().make(window::MainFormDescription()); }
-    std::unique_ptr<RealWindowDriver> window;
+    std::unique_ptr<WindowDriver> window;
 };
 
 // Long runs of random actions; each makes its own windows.
-class RandomUserActions : public ::testing::TestWithParam<RealDriverFactory> {};
+class RandomUserActions : public ::testing::TestWithParam<DriverFactory> {};
 
 } // namespace ribi::testing
 
@@ -332,12 +318,7 @@ class RandomUserActions : public ::testing::TestWithParam<RealDriverFactory> {};
 // macro because GoogleTest's instantiations are macros themselves.
 // NOLINTNEXTLINE(cppcoreguidelines-macro-usage)
 #define RIBI_RUN_SHARED_WINDOW_SUITES(Name, Driver)                                                                    \
-    INSTANTIATE_TEST_SUITE_P(Name, SelectionBehaviour,                                                                 \
-                             ::testing::Values(DriverFactory{#Name, &Make<Driver, WindowDriver>}),                     \
+    INSTANTIATE_TEST_SUITE_P(Name, WindowBehaviour, ::testing::Values(DriverFactory{#Name, &Make<Driver>}),            \
                              ::testing::PrintToStringParamName());                                                     \
-    INSTANTIATE_TEST_SUITE_P(Name, WindowBehaviour,                                                                    \
-                             ::testing::Values(RealDriverFactory{#Name, &Make<Driver, RealWindowDriver>}),             \
-                             ::testing::PrintToStringParamName());                                                     \
-    INSTANTIATE_TEST_SUITE_P(Name, RandomUserActions,                                                                  \
-                             ::testing::Values(RealDriverFactory{#Name, &Make<Driver, RealWindowDriver>}),             \
+    INSTANTIATE_TEST_SUITE_P(Name, RandomUserActions, ::testing::Values(DriverFactory{#Name, &Make<Driver>}),          \
                              ::testing::PrintToStringParamName())

@@ -162,6 +162,13 @@ void Count(const json& writes, int& shows, int& listClicks, int& optionClicks, i
 
 } // namespace
 
+std::vector<std::u16string> BrowserWindow::Texts(const json& texts)
+{
+    std::vector<std::u16string> all;
+    for (const auto& text : texts) all.push_back(Text(text));
+    return all;
+}
+
 DriverServer::DriverServer(const std::string& engine)
 {
     const char* node = std::getenv("RIBI_NODE");
@@ -215,7 +222,7 @@ std::string DriverServer::Lacks(const std::string& what) const
 }
 
 BrowserWindow::BrowserWindow(DriverServer& server, const form::FormDescription& description, int phone)
-    : RealWindowDriver(description), server_(server),
+    : WindowDriver(description), server_(server),
       page_(server.Call(-1, "open", phone < 0 ? json::array() : json::array({phone})).value.get<int>())
 {
     Ask(kPageHelpers);
@@ -360,13 +367,6 @@ ControlId BrowserWindow::ParentOf(ControlId control)
     return FirstControl([&](ControlId c) { return ControlName(c) == parent; });
 }
 
-std::vector<std::u16string> BrowserWindow::Items(ControlId list)
-{
-    std::vector<std::u16string> items;
-    for (const auto& item : Read("items", list)) items.push_back(Text(item));
-    return items;
-}
-
 Rgb BrowserWindow::Pixel(ControlId control, Point at)
 {
     const json rgb = server_.Call(page_, "pixel", ViewportPoint(control, at)).value;
@@ -383,8 +383,7 @@ Font BrowserWindow::FontOf(ControlId control)
 std::u16string BrowserWindow::Title()
 {
     std::u16string title = Text(Ask("document.title"));
-    for (char16_t& c : title)
-        if (c == u'\u00a0') c = u' ';
+    std::ranges::replace(title, u'\u00a0', u' ');
     return title;
 }
 
@@ -407,13 +406,6 @@ int BrowserWindow::OutputNotifications()
     return Now().announced;
 }
 
-std::vector<std::u16string> BrowserWindow::OutputRows()
-{
-    std::vector<std::u16string> rows;
-    for (const auto& row : Ask("ribi.rows()")) rows.push_back(Text(row));
-    return rows;
-}
-
 bool BrowserWindow::NarrowOutput(int width)
 {
     Ask("ribi.narrow(" + std::to_string(width) + ")");
@@ -430,23 +422,12 @@ std::u16string BrowserWindow::ClipboardText()
     return form::WithCrLfBreaks(Text(Ask("ribi.pasted()")));
 }
 
+// What the page and its engine cannot do, as the driver server names it.
 std::string BrowserWindow::Lacks(Lack what)
 {
-    switch (what) {
-    case Lack::OtherForms:
-        return "the page holds the program's own window, drawn into it when it was built";
-    case Lack::HiddenListItems:
-        return "the page keeps a hidden list's items in the program, not in its elements";
-    case Lack::RightClick:
-        return server_.Lacks("rightClick");
-    case Lack::TabRound:
-        return "Tab from the page's last stop goes on to the browser's own, as on any page";
-    case Lack::UndoOfTheFocusedControl:
-        return server_.Lacks("undoOfTheFocusedControl");
-    case Lack::CopyOfNoBreakSpaces:
-        return server_.Lacks("copyOfNoBreakSpaces");
-    }
-    return {};
+    constexpr std::array<const char*, kLackCount> kNames{
+        "otherForms", "hiddenListItems", "rightClick", "tabRound", "undoOfTheFocusedControl", "copyOfNoBreakSpaces"};
+    return server_.Lacks(kNames[static_cast<std::size_t>(what)]);
 }
 
 } // namespace ribi::testing

@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace ribi::testing {
@@ -41,7 +40,7 @@ private:
     nlohmann::json lacks_;
 };
 
-class BrowserWindow : public RealWindowDriver {
+class BrowserWindow : public WindowDriver {
 public:
     // The page holds the program's own window alone: `description` must be
     // it. At a desktop's size, or of the driver's phone `phone`.
@@ -67,14 +66,14 @@ public:
     ControlId ParentOf(ControlId control) override;
     bool IsShown(ControlId control) override { return Read("shown", control).get<bool>(); }
     bool IsTabStop(ControlId control) override { return Read("tabStop", control).get<bool>(); }
-    std::vector<std::u16string> Items(ControlId list) override;
+    std::vector<std::u16string> Items(ControlId list) override { return Texts(Read("items", list)); }
     Rgb Pixel(ControlId control, Point at) override;
     Font FontOf(ControlId control) override;
     std::u16string Title() override;
     bool IsResizable() override { return Ask("ribi.resizable()").get<bool>(); }
     TextSelection OutputSelection() override;
     int OutputLines() override { return Ask("ribi.lines()").get<int>(); }
-    std::vector<std::u16string> OutputRows() override;
+    std::vector<std::u16string> OutputRows() override { return Texts(Ask("ribi.rows()")); }
     bool NarrowOutput(int width) override;
     std::u16string ClipboardText() override;
     int FirstVisibleOutputLine() override { return Ask("ribi.firstLine()").get<int>(); }
@@ -103,6 +102,8 @@ private:
         int checked = -1; // the option marked at the last write
     };
 
+    // Texts the page gives as arrays of UTF-16 code units.
+    static std::vector<std::u16string> Texts(const nlohmann::json& texts);
     void TypeCharacters(std::u16string_view text) override;
     void PutOnClipboard(std::u16string_view text) override { clipboard_ = text; }
 

@@ -34,6 +34,15 @@ const inputs = {
 };
 for (const name of ['click', 'down', 'move', 'up', 'key']) inputs[name] = (page, ...args) => page[name](...args);
 
+// What the suites' checks need that the page cannot give in any engine,
+// and what this engine's driver cannot do.
+const lacks = {
+  otherForms: 'the page holds the program\'s own window, drawn into it when it was built',
+  hiddenListItems: 'the page keeps a hidden list\'s items in the program, not in its elements',
+  tabRound: 'Tab from the page\'s last stop goes on to the browser\'s own, as on any page',
+  ...engine.lacks,
+};
+
 // A closed page is kept for the next window, which loads the page afresh
 // in it: WebKit's driver starts a browser for each page it opens. A window
 // on a phone (its index in `phones`) resizes it.
@@ -51,7 +60,7 @@ const calls = {
   close: (page) => { closed.push(page); },
   run: (page, expression) => page.evaluate(expression),
   pixel: async (page, x, y) => decodePng(await page.screenshot()).rgb(x, y),
-  lacks: () => engine.lacks,
+  lacks: () => lacks,
   state: (page) => page.state(),
 };
 // Each input answers with what the pupil sees after it.

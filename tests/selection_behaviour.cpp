@@ -49,11 +49,11 @@ TEST_P(WindowBehaviour, SpeciesClickShowsNameTypeAndDescriptionAndMarksType)
 
 TEST_P(WindowBehaviour, TypeClickListsItsSpeciesInCatalogueOrder)
 {
-    window->ClickType(kSchooling);
+    window->ClickOption(kSchooling);
     EXPECT_EQ(window->OutputText(), kSchoolingListing);
     EXPECT_EQ(TypeListing(kSchooling), kSchoolingListing);
     EXPECT_TRUE(window->TypeSelected(kSchooling));
-    window->ClickType(kNonSchooling);
+    window->ClickOption(kNonSchooling);
     EXPECT_EQ(window->OutputText(), TypeListing(kNonSchooling));
     EXPECT_TRUE(window->TypeSelected(kNonSchooling));
     EXPECT_FALSE(window->TypeSelected(kSchooling));
@@ -66,8 +66,8 @@ TEST_P(WindowBehaviour, EachClickReplacesTheTextRatherThanAppending)
     window->ClickSpecies(Row(u"сом"));
     window->ClickSpecies(Row(u"сом"));
     EXPECT_EQ(window->OutputText(), SpeciesOutput(u"сом"));
-    window->ClickType(kSchooling);
-    window->ClickType(kSchooling);
+    window->ClickOption(kSchooling);
+    window->ClickOption(kSchooling);
     EXPECT_EQ(window->OutputText(), TypeListing(kSchooling));
 
     window->TypeIntoOutput(u"бележка\r\nна ученика");
@@ -75,7 +75,7 @@ TEST_P(WindowBehaviour, EachClickReplacesTheTextRatherThanAppending)
     window->ClickSpecies(Row(u"есетра"));
     EXPECT_EQ(window->OutputText(), SpeciesOutput(u"есетра"));
     window->TypeIntoOutput(u"още");
-    window->ClickType(kSchooling);
+    window->ClickOption(kSchooling);
     EXPECT_EQ(window->OutputText(), TypeListing(kSchooling));
 }
 

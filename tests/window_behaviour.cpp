@@ -79,7 +79,7 @@ TEST_P(WindowBehaviour, TabCyclesOutputOptionGroupAndList)
 // selects nothing that the next key would replace.
 TEST_P(WindowBehaviour, TabIntoTheOutputBoxSelectsNothing)
 {
-    window->ClickType(kSchooling);
+    window->ClickOption(kSchooling);
     window->Click(kOutput, {10, 10});
     window->Press(Key::Tab);
     window->Press(Key::ShiftTab);
@@ -97,7 +97,7 @@ TEST_P(WindowBehaviour, EachClicksOutputIsShownAndToldOnce)
 {
     const int shows = window->OutputShows();
     const int told = window->OutputNotifications();
-    window->ClickType(kSchooling);
+    window->ClickOption(kSchooling);
     EXPECT_EQ(window->OutputShows(), shows + 1);
     EXPECT_EQ(window->OutputNotifications(), told + 1);
     window->ClickSpecies(Row(u"сом"));

@@ -229,7 +229,6 @@ public:
         return {r.left + r.width / 2, r.top + r.height / 2};
     }
     void ClickSpecies(form::Index row) { Click(kNames, RowCentre(row)); }
-    void ClickType(form::Index index) { ClickOption(index); }
     void ClickOption(form::Index index, Button button = Button::Left)
     {
         // Far right in its rectangle, away from its circle and caption.

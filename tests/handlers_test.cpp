@@ -21,20 +21,12 @@ using selection::ClickGuard;
 
 const std::u16string kMembersLine = std::u16string(expected::kMembersHeading) + std::u16string(expected::kLineBreak);
 
-// The output box's view: what the pupil typed over what it was shown.
-struct OutputView final : form::TextBoxView {
-    void ShowText(std::u16string_view text) override { typed = text; }
-    std::u16string TypedText() const override { return typed; }
-    std::u16string typed;
-};
-
 // The runtime with the handlers, and the pupil's clicks as a binding feeds them.
 struct Window {
     explicit Window(const form::FormDescription& description = window::MainFormDescription())
         : form(description), handlers(form, diagnostics)
     {
         form.Connect(&handlers);
-        form.Text1(0).Attach(&output, form::LineBreaks::CrLf);
     }
     void ClickSpecies(form::Index row) { form.List1(0).Choose(row); }
     void ClickType(form::Index index) { form.Option1(index).Clicked(); }
@@ -43,7 +35,6 @@ struct Window {
     RecordedDiagnostics diagnostics;
     form::Form form;
     selection::Handlers handlers;
-    OutputView output;
 };
 
 // The main window's description with one list's items changed.
